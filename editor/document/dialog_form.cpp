@@ -1,0 +1,60 @@
+#include "document/dialog_form.h"
+
+#include "document/error_guard.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace tgx {
+
+DialogForm::DialogForm(QWidget &mainWindow, ErrorGuard &guard, QString closeErrorText, QString showErrorText)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_mainWindow(mainWindow)
+    , m_guard(guard)
+    , m_closeErrorText(std::move(closeErrorText))
+    , m_showErrorText(std::move(showErrorText))
+{
+}
+
+void DialogForm::FormClose()
+{
+    m_mainWindow.setEnabled(true);
+}
+
+void DialogForm::setClientSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void DialogForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!m_placed) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        m_placed = true;
+    }
+    if (!m_showErrorText.isEmpty())
+        m_guard.runHandler(m_showErrorText, [this] { FormShow(); });
+}
+
+void DialogForm::closeEvent(QCloseEvent *event)
+{
+    m_guard.runHandler(m_closeErrorText, [this] { FormClose(); });
+    event->accept();
+}
+
+void DialogForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace tgx

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tgx {
+
+class ErrorGuard;
+
+// A dialog form: a top-level window created once at start-up, only hidden when
+// closed. It is not a child of the main window, which is disabled while the
+// dialog is open. Showing runs FormShow and every way of closing runs
+// FormClose, each inside the guard with the form's own error text; FormClose
+// enables the main window again. Escape does not close a form.
+class DialogForm : public QDialog {
+    Q_OBJECT
+
+public:
+    DialogForm(QWidget &mainWindow, ErrorGuard &guard, QString closeErrorText, QString showErrorText = {});
+
+protected:
+    virtual void FormShow() {}
+    // Enables the main window again; forms that do more call it last.
+    virtual void FormClose();
+
+    // Gives the form a fixed client size, centred on the desktop when first shown.
+    void setClientSize(int width, int height);
+
+    ErrorGuard &guard() const { return m_guard; }
+    QWidget &mainWindow() const { return m_mainWindow; }
+
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget &m_mainWindow;
+    ErrorGuard &m_guard;
+    QString m_closeErrorText;
+    QString m_showErrorText;
+    bool m_placed = false;
+};
+
+} // namespace tgx

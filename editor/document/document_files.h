@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+namespace tgx {
+
+class DocumentLines;
+class ErrorGuard;
+class FileStore;
+class Prompts;
+struct DocumentState;
+
+// What the file commands change outside the document itself.
+class DocumentFilesView {
+public:
+    virtual ~DocumentFilesView() = default;
+    virtual void showFileName(const QString &text) = 0; // status panel 1
+    virtual void resetSimulatorChoice() = 0;            // the properties dialog's simulator list
+};
+
+// The document's life on disk: New, Open, Save, Save as, and the question
+// whether to save changes first.
+class DocumentFiles {
+public:
+    DocumentFiles(DocumentLines &lines, DocumentState &state, DocumentFilesView &view, Prompts &prompts,
+                  ErrorGuard &guard, const FileStore &store);
+
+    // Proceed (true) or stop (false); a failed save passes its failure on.
+    bool AskToSaveChanges();
+    bool SaveDocument(const QString &fileName);
+    bool SaveDocumentAs();
+
+    void newDocument();
+    void openDocument();
+    void save(); // under its name, or as a new one when it has none
+
+    static const QString kNewDocumentStatus; // status panel 1 of a document never saved
+
+private:
+    void saveUnguarded(const QString &fileName, bool &written);
+    void stampHeader();
+    QString chooseSaveName();
+
+    DocumentLines &m_lines;
+    DocumentState &m_state;
+    DocumentFilesView &m_view;
+    Prompts &m_prompts;
+    ErrorGuard &m_guard;
+    const FileStore &m_store;
+};
+
+} // namespace tgx

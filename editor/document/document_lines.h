@@ -1,0 +1,39 @@
+#pragma once
+
+#include "document/text_buffer.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tgx {
+
+// The document as numbered lines (from 1) over the text that holds it. A line
+// break at the very end of the text opens no further line. Reading a missing
+// line gives empty text; replacing or deleting a missing line does nothing.
+// Each change is exactly one change of the underlying text.
+class DocumentLines {
+public:
+    explicit DocumentLines(TextBuffer &buffer) : m_buffer(buffer) {}
+
+    int lineCount() const;
+    QString line(int number) const;
+    void replaceLine(int number, const QString &text);
+    // Adds text as the new last line; a line break that ended the text still ends it.
+    void appendLine(const QString &text);
+    // Removes the line together with its line break.
+    void deleteLine(int number);
+    void clear();
+
+    // Every line, in order: as many as lineCount().
+    QStringList allLines() const;
+
+    QString text() const { return m_buffer.text(); }
+    void setText(const QString &text) { m_buffer.setText(text); }
+
+private:
+    bool exists(int number) const { return number >= 1 && number <= lineCount(); }
+
+    TextBuffer &m_buffer;
+};
+
+} // namespace tgx

@@ -1,0 +1,16 @@
+#include "document/forms.h"
+
+namespace tgx {
+
+Forms::Forms(Prompts &prompts, const FileStore &store)
+    : m_guard(prompts)
+    , A0(prompts, m_guard, store)
+    , A1(A0, m_guard, prompts, A0.lines())
+    , A2(A0, m_guard)
+    , A3(A0, m_guard)
+    , A4(A0, m_guard, prompts, A0.lines(), A0)
+{
+    A0.setForms(&A1, &A2, &A3, &A4);
+}
+
+} // namespace tgx

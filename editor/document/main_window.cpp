@@ -1,0 +1,355 @@
+#include "document/main_window.h"
+
+#include "document/error_guard.h"
+#include "document/header_lines.h"
+#include "document/prompts.h"
+#include "document/properties_dialog.h"
+#include "document/tool_bar.h"
+#include "document/tool_bar_images.h"
+#include "document/train_list_export.h"
+#include "document/train_list_model.h"
+#include "trains/train_dialog.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace tgx {
+
+namespace {
+
+const QString kTitle = QStringLiteral("TGX editor");
+const QString kNoSimulator = QStringLiteral(
+    "Není vybraný žádný simulátor. Otevřete nabídku Soubor -> Vlastnosti a zvolte, pro který simulátor je "
+    "grafikon tvořený.");
+const QString kNoTrainToRemove = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete odebrat.");
+const QString kNoTrainToEdit = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete upravit.");
+const QString kConfirmRemove = QStringLiteral("Opravdu chcete odebrat vlak?");
+const QString kSourceWarning = QStringLiteral(
+    "UPOZORNĚNÍ! Neodborným zásahem ve zdrojovém kódu může dojít k okamžitému ukončení tohoto programu nebo "
+    "simulátoru, který tento grafikon bude používat.");
+const QString kAddCaption = QStringLiteral("Přidat vlak");
+const QString kEditCaption = QStringLiteral("Upravit vlak");
+
+constexpr int kClientWidth = 632;
+constexpr int kClientHeight = 419;
+constexpr int kMargin = 8;
+constexpr QSize kSourceViewSize(616, 368);
+constexpr int kStatusBarHeight = 22;
+constexpr int kPanel0Width = 120;
+
+} // namespace
+
+TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
+    : m_prompts(prompts)
+    , m_guard(guard)
+    , m_store(store)
+    , m_B0(new QPlainTextEdit)
+    , m_buffer(*m_B0)
+    , m_lines(m_buffer)
+    , m_files(m_lines, m_state, *this, prompts, guard, store)
+{
+    setObjectName(QStringLiteral("A0"));
+    setWindowTitle(kTitle);
+    setWindowIcon(ToolBarImages::programIcon());
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    createViews();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+
+    // Start-up is a new document whose own changes leave it unmodified.
+    m_lines.setText(QString(HeaderLine::Count, u'\n'));
+    m_state.DocumentModified = false;
+    showFileName(DocumentFiles::kNewDocumentStatus);
+}
+
+TA0::~TA0() = default;
+
+void TA0::setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train)
+{
+    m_properties = properties;
+    m_help = help;
+    m_about = about;
+    m_train = train;
+}
+
+void TA0::createViews()
+{
+    auto *client = new QWidget;
+    setCentralWidget(client);
+
+    m_trainList = new TrainListModel(this);
+    m_B1 = new QListView(client);
+    m_B1->setObjectName(QStringLiteral("B1"));
+    m_B1->setModel(m_trainList);
+    m_B1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_B1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_B1->setUniformItemSizes(true);
+    QFont listFont(QStringLiteral("Verdana"));
+    listFont.setPixelSize(13);
+    m_B1->setFont(listFont);
+
+    m_B0->setParent(client);
+    m_B0->setObjectName(QStringLiteral("B0"));
+    QFont sourceFont(QStringLiteral("Arial"));
+    sourceFont.setPixelSize(12);
+    m_B0->setFont(sourceFont);
+    m_B0->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_B0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_B0->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_B0->setGeometry(QRect(QPoint(kMargin, 0), kSourceViewSize));
+    m_B0->hide();
+    connect(m_B0, &QPlainTextEdit::textChanged, this, &TA0::B0Change);
+}
+
+QAction *TA0::command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, handler, errorText] {
+        m_guard.runHandler(errorText, [this, handler] { (this->*handler)(); });
+    });
+    return action;
+}
+
+void TA0::createMenus()
+{
+    QMenuBar *D0 = menuBar();
+    D0->setObjectName(QStringLiteral("D0"));
+    auto addMenu = [D0](const char *name, const QString &caption) {
+        QMenu *menu = D0->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    QMenu *D1 = addMenu("D1", QStringLiteral("Soubor"));
+    QAction *D2 = command("D2", QStringLiteral("Nový"), &TA0::D2Click, QStringLiteral("Error 00D2"));
+    D2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction *D3 = command("D3", QStringLiteral("Otevřít..."), &TA0::D3Click, QStringLiteral("Error 00D3"));
+    D3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction *D4 = command("D4", QStringLiteral("Uložit"), &TA0::D4Click, QStringLiteral("Error 00D4"));
+    D4->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    D1->addActions({D2, D3, D4});
+    D1->addAction(command("D5", QStringLiteral("Uložit jako..."), &TA0::D5Click, QStringLiteral("Error 00D5")));
+    separator(D1, "D6");
+    D1->addAction(command("D7", QStringLiteral("Export"), &TA0::D7Click, QStringLiteral("Error 00D7")));
+    D1->addAction(command("D8", QStringLiteral("Vlastnosti..."), &TA0::D8Click, QStringLiteral("Error 00D8")));
+    separator(D1, "D9");
+    D1->addAction(command("E0", QStringLiteral("Konec"), &TA0::E0Click, QStringLiteral("Error 00E0")));
+
+    QMenu *E1 = addMenu("E1", QStringLiteral("Editace"));
+    QAction *E2 = command("E2", QStringLiteral("Přidat vlak..."), &TA0::E2Click, QStringLiteral("Error 00E2"));
+    E2->setShortcut(QKeySequence(Qt::Key_F2));
+    QAction *E3 = command("E3", QStringLiteral("Upravit vlak..."), &TA0::E3Click, QStringLiteral("Error 00F3"));
+    E3->setShortcut(QKeySequence(Qt::Key_F5));
+    QAction *E4 = command("E4", QStringLiteral("Odebrat vlak    "), &TA0::E4Click, QStringLiteral("Error 00E4"));
+    E4->setShortcut(QKeySequence(Qt::Key_Delete));
+    E1->addActions({E2, E3, E4});
+
+    QMenu *E5 = addMenu("E5", QStringLiteral("Zobrazit"));
+    m_E9 = command("E9", QStringLiteral("Grafikon"), &TA0::E9Click, QStringLiteral("Error 00E9"));
+    m_F0 = command("F0", QStringLiteral("Zdrojový kód"), &TA0::F0Click, QStringLiteral("Error 00F0"));
+    auto *views = new QActionGroup(this);
+    for (QAction *view : {m_E9, m_F0}) {
+        view->setCheckable(true);
+        views->addAction(view);
+    }
+    m_E9->setChecked(true);
+    E5->addActions({m_E9, m_F0});
+
+    QMenu *F1 = addMenu("F1", QStringLiteral("Nápověda"));
+    QAction *F2 = command("F2", QStringLiteral("Nápověda pro TGX editor"), &TA0::F2Click, QStringLiteral("Error 00F2"));
+    F2->setShortcut(QKeySequence(Qt::Key_F1));
+    F1->addAction(F2);
+    separator(F1, "F3");
+    F1->addAction(command("F4", QStringLiteral("O programu TGX editor"), &TA0::F4Click, QStringLiteral("Error 00F4")));
+}
+
+void TA0::createToolBar()
+{
+    auto button = [this](const char *name, const char *menuItem, const QString &hint, const QIcon &icon) {
+        auto *action = new QAction(icon, hint, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(hint);
+        auto *item = findChild<QAction *>(QString::fromLatin1(menuItem));
+        connect(action, &QAction::triggered, item, &QAction::trigger);
+        return action;
+    };
+    auto *B6 = new ToolBar(this);
+    B6->setObjectName(QStringLiteral("B6"));
+    B6->addSpacer(8);
+    B6->addButton(button("B8", "D2", QStringLiteral("Nový"), ToolBarImages::newDocument()));
+    B6->addButton(button("B9", "D3", QStringLiteral("Otevřít"), ToolBarImages::open()));
+    B6->addButton(button("C0", "D4", QStringLiteral("Uložit"), ToolBarImages::save()));
+    B6->addSpacer(15);
+    B6->addButton(button("C2", "E2", QStringLiteral("Přidat vlak"), ToolBarImages::addTrain()));
+    B6->addButton(button("C3", "E3", QStringLiteral("Upravit vlak"), ToolBarImages::editTrain()));
+    B6->addButton(button("C4", "E4", QStringLiteral("Odstranit vlak"), ToolBarImages::removeTrain()));
+    B6->addSpacer(15);
+    B6->addButton(button("C9", "F2", QStringLiteral("Nápověda"), ToolBarImages::help()));
+    B6->keepAsDefault();
+    addToolBar(Qt::TopToolBarArea, B6);
+}
+
+void TA0::createStatusBar()
+{
+    QStatusBar *F9 = statusBar();
+    F9->setObjectName(QStringLiteral("F9"));
+    F9->setFixedHeight(kStatusBarHeight);
+    F9->setSizeGripEnabled(true);
+    m_panel0 = new QLabel;
+    m_panel0->setObjectName(QStringLiteral("Panel0"));
+    m_panel0->setFixedWidth(kPanel0Width);
+    m_panel0->setAlignment(Qt::AlignCenter);
+    m_panel1 = new QLabel;
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    F9->addWidget(m_panel0);
+    F9->addWidget(m_panel1, 1);
+}
+
+void TA0::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The list follows the window; the source view keeps its size.
+    const QSize client = centralWidget()->size();
+    m_B1->setGeometry(kMargin, 0, client.width() - 2 * kMargin, client.height());
+}
+
+void TA0::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_placed) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        m_placed = true;
+    }
+}
+
+void TA0::B0Change()
+{
+    m_guard.runHandler(QStringLiteral("Error 00B0"), [this] { rebuildTrainList(); });
+}
+
+void TA0::rebuildTrainList()
+{
+    m_trainList->clear();
+    m_state.DocumentModified = true;
+    const QStringList documentLines = m_lines.allLines();
+    m_panel0->setText(documentLines.value(HeaderLine::Simulator - 1));
+    TrainList trains;
+    try {
+        decodeTrainList(documentLines, trains);
+    } catch (...) {
+        m_trainList->setTrains(std::move(trains)); // the items before the failing record stay
+        throw;
+    }
+    m_trainList->setTrains(std::move(trains));
+}
+
+std::optional<int> TA0::selectedTrainLine() const
+{
+    const QModelIndexList selected = m_B1->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_trainList->documentLine(selected.first().row());
+}
+
+void TA0::closeEvent(QCloseEvent *event)
+{
+    bool closing = false;
+    m_guard.runHandler(QStringLiteral("Error 00A0"), [&] { closing = m_files.AskToSaveChanges(); });
+    if (!closing) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+void TA0::openDialog(QWidget *dialog)
+{
+    setEnabled(false);
+    dialog->show();
+}
+
+void TA0::D2Click() { m_files.newDocument(); }
+void TA0::D3Click() { m_files.openDocument(); }
+void TA0::D4Click() { m_files.save(); }
+void TA0::D5Click() { m_files.SaveDocumentAs(); }
+void TA0::D7Click() { exportTrainList(m_trainList->summaries(), m_prompts, m_store); }
+void TA0::D8Click() { openDialog(m_properties); }
+void TA0::E0Click() { close(); }
+void TA0::F2Click() { openDialog(m_help); }
+void TA0::F4Click() { openDialog(m_about); }
+
+void TA0::E2Click()
+{
+    if (m_lines.line(HeaderLine::Simulator).isEmpty()) {
+        m_prompts.inform(kNoSimulator);
+        return;
+    }
+    openDialog(m_train);
+    m_train->setWindowTitle(kAddCaption);
+}
+
+void TA0::E3Click()
+{
+    const auto line = selectedTrainLine();
+    if (!line) {
+        m_prompts.inform(kNoTrainToEdit);
+        return;
+    }
+    openDialog(m_train);
+    m_train->setWindowTitle(kEditCaption);
+    m_train->loadRecord(m_lines.line(*line));
+}
+
+void TA0::E4Click()
+{
+    const auto line = selectedTrainLine();
+    if (!line) {
+        m_prompts.inform(kNoTrainToRemove);
+        return;
+    }
+    if (m_prompts.askYesNo(kConfirmRemove) == Prompts::Answer::Yes)
+        m_lines.deleteLine(*line);
+}
+
+void TA0::E9Click()
+{
+    m_B0->hide();
+    m_B1->show();
+    m_E9->setChecked(true);
+}
+
+void TA0::F0Click()
+{
+    m_B0->show();
+    m_B1->hide();
+    m_F0->setChecked(true);
+    m_prompts.inform(kSourceWarning);
+}
+
+void TA0::showFileName(const QString &text)
+{
+    m_panel1->setText(text);
+}
+
+void TA0::resetSimulatorChoice()
+{
+    m_properties->resetSimulatorChoice();
+}
+
+} // namespace tgx

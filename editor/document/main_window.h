@@ -1,0 +1,102 @@
+#pragma once
+
+#include "document/document_files.h"
+#include "document/document_lines.h"
+#include "document/document_state.h"
+#include "document/source_text_buffer.h"
+#include "document/train_selection.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QListView;
+class QPlainTextEdit;
+
+namespace tgx {
+
+class ErrorGuard;
+class FileStore;
+class Prompts;
+class TA1;
+class TA4;
+class TrainListModel;
+
+// The main window: holds the document (the lines of the hidden source view
+// `B0`), shows it as the train list `B1` or as raw text, and routes every command.
+class TA0 : public QMainWindow, public TrainSelection, private DocumentFilesView {
+    Q_OBJECT
+
+public:
+    TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store);
+    ~TA0() override;
+
+    // The dialogs, created after the main window.
+    void setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train);
+
+    DocumentLines &lines() { return m_lines; }
+    DocumentState &state() { return m_state; }
+    DocumentFiles &files() { return m_files; }
+    TrainListModel &trainList() { return *m_trainList; }
+
+    std::optional<int> selectedTrainLine() const override;
+
+    // Menu and tool-bar commands.
+    void D2Click(); // New
+    void D3Click(); // Open
+    void D4Click(); // Save
+    void D5Click(); // Save as
+    void D7Click(); // Export
+    void D8Click(); // Properties
+    void E0Click(); // Exit
+    void E2Click(); // Add train
+    void E3Click(); // Edit train
+    void E4Click(); // Remove train
+    void E9Click(); // List view
+    void F0Click(); // Source view
+    void F2Click(); // Help
+    void F4Click(); // About
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // FormCloseQuery
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createViews();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void B0Change();
+    void rebuildTrainList();
+    void openDialog(QWidget *dialog);
+    QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
+
+    void showFileName(const QString &text) override;
+    void resetSimulatorChoice() override;
+
+    Prompts &m_prompts;
+    ErrorGuard &m_guard;
+    const FileStore &m_store;
+    DocumentState m_state;
+
+    QPlainTextEdit *m_B0 = nullptr; // source view; its lines are the document
+    QListView *m_B1 = nullptr;      // list view
+    QLabel *m_panel0 = nullptr;     // status panel 0: the simulator
+    QLabel *m_panel1 = nullptr;     // status panel 1: the file
+    TrainListModel *m_trainList = nullptr;
+    QAction *m_E9 = nullptr;        // "Grafikon"
+    QAction *m_F0 = nullptr;        // "Zdrojový kód"
+
+    SourceTextBuffer m_buffer;
+    DocumentLines m_lines;
+    DocumentFiles m_files;
+
+    TA1 *m_properties = nullptr;
+    QWidget *m_help = nullptr;
+    QWidget *m_about = nullptr;
+    TA4 *m_train = nullptr;
+    bool m_placed = false;
+};
+
+} // namespace tgx

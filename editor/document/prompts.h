@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tgx {
+
+// What a file dialog is opened with.
+struct FileDialogRequest {
+    QString title;      // empty for the platform's default title
+    QString filter;     // e.g. "TGX soubory Zelto Edice 246 (*.46g)"
+    QString presetName; // file name offered in the dialog, may be empty
+};
+
+// Every question, message and file dialog the windows show goes through this
+// seam, so that tests can answer them and read what was shown.
+class Prompts {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Prompts() = default;
+
+    // Plain information box with an "OK" button, titled with the application title.
+    virtual void inform(const QString &text) = 0;
+    // The application's general error report: a failure's own description.
+    virtual void reportError(const QString &description) = 0;
+    virtual Answer askYesNo(const QString &text) = 0;
+    virtual Answer askYesNoCancel(const QString &text) = 0;
+    // The chosen path, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> openFileName(const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> saveFileName(const FileDialogRequest &request) = 0;
+};
+
+} // namespace tgx

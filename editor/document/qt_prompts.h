@@ -1,0 +1,18 @@
+#pragma once
+
+#include "document/prompts.h"
+
+namespace tgx {
+
+// The prompts as Qt message boxes and file dialogs.
+class QtPrompts : public Prompts {
+public:
+    void inform(const QString &text) override;
+    void reportError(const QString &description) override;
+    Answer askYesNo(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
+    std::optional<QString> openFileName(const FileDialogRequest &request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest &request) override;
+};
+
+} // namespace tgx

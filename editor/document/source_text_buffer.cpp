@@ -1,0 +1,49 @@
+#include "document/source_text_buffer.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace tgx {
+
+int SourceTextBuffer::blockCount() const
+{
+    return m_view.document()->blockCount();
+}
+
+QString SourceTextBuffer::block(int index) const
+{
+    return m_view.document()->findBlockByNumber(index).text();
+}
+
+qsizetype SourceTextBuffer::blockStart(int index) const
+{
+    return m_view.document()->findBlockByNumber(index).position();
+}
+
+QString SourceTextBuffer::text() const
+{
+    // The raw text keeps no-break spaces, which the plain-text export would
+    // turn into blanks; only the block separators become line breaks.
+    QString raw = m_view.document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, u'\n');
+    return raw;
+}
+
+void SourceTextBuffer::setText(const QString &text)
+{
+    m_view.setPlainText(text);
+}
+
+void SourceTextBuffer::replace(qsizetype position, qsizetype count, const QString &text)
+{
+    QTextCursor cursor(m_view.document());
+    cursor.beginEditBlock();
+    cursor.setPosition(int(position));
+    cursor.setPosition(int(position + count), QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+}
+
+} // namespace tgx

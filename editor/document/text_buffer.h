@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+namespace tgx {
+
+// The text that holds a document, seen as blocks: the pieces of text between
+// line breaks. An empty text is one empty block; a text ending in a line break
+// ends with an empty block. Every replace or setText is one change of the text.
+class TextBuffer {
+public:
+    virtual ~TextBuffer() = default;
+
+    virtual int blockCount() const = 0;
+    virtual QString block(int index) const = 0;
+    // Position in text() of the first character of the block.
+    virtual qsizetype blockStart(int index) const = 0;
+
+    virtual QString text() const = 0;
+    virtual void setText(const QString &text) = 0;
+    virtual void replace(qsizetype position, qsizetype count, const QString &text) = 0;
+};
+
+// A TextBuffer held in a plain string, for the core and its tests.
+class StringTextBuffer : public TextBuffer {
+public:
+    explicit StringTextBuffer(QString text = {}) : m_text(std::move(text)) {}
+
+    int blockCount() const override;
+    QString block(int index) const override;
+    qsizetype blockStart(int index) const override;
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override;
+    void replace(qsizetype position, qsizetype count, const QString &text) override;
+
+    int changeCount() const { return m_changes; } // changes made so far
+
+private:
+    QString m_text;
+    int m_changes = 0;
+};
+
+} // namespace tgx

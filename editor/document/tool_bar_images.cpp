@@ -1,0 +1,167 @@
+#include "document/tool_bar_images.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <functional>
+
+namespace tgx::ToolBarImages {
+
+namespace {
+
+constexpr int kSize = 18;
+
+QIcon drawn(int size, const std::function<void(QPainter &)> &draw)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / double(kSize), size / double(kSize));
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+void page(QPainter &p)
+{
+    QPainterPath sheet;
+    sheet.moveTo(3.5, 1.5);
+    sheet.lineTo(11.5, 1.5);
+    sheet.lineTo(14.5, 4.5);
+    sheet.lineTo(14.5, 16.5);
+    sheet.lineTo(3.5, 16.5);
+    sheet.closeSubpath();
+    p.setPen(QPen(QColor(70, 70, 70), 1));
+    p.setBrush(Qt::white);
+    p.drawPath(sheet);
+    p.drawLine(QPointF(11.5, 1.5), QPointF(11.5, 4.5));
+    p.drawLine(QPointF(11.5, 4.5), QPointF(14.5, 4.5));
+}
+
+// A small locomotive seen from the side, the common part of the train images.
+void locomotive(QPainter &p)
+{
+    p.setPen(QPen(QColor(30, 30, 30), 1));
+    p.setBrush(QColor(200, 40, 40));
+    p.drawRect(QRectF(1.5, 6.5, 11, 6));
+    p.setBrush(QColor(160, 210, 240));
+    p.drawRect(QRectF(3, 8, 3, 2.5));
+    p.drawRect(QRectF(8, 8, 3, 2.5));
+    p.setBrush(QColor(40, 40, 40));
+    p.drawEllipse(QPointF(4, 14), 1.6, 1.6);
+    p.drawEllipse(QPointF(10, 14), 1.6, 1.6);
+}
+
+void badge(QPainter &p, const QColor &colour)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(13.5, 4.5), 4, 4);
+    p.setPen(QPen(Qt::white, 1.6));
+}
+
+} // namespace
+
+QIcon newDocument()
+{
+    return drawn(kSize, [](QPainter &p) {
+        page(p);
+        p.setPen(QPen(QColor(230, 170, 0), 1.5));
+        p.drawLine(QPointF(6, 9), QPointF(12, 9));
+        p.drawLine(QPointF(9, 6), QPointF(9, 12));
+    });
+}
+
+QIcon open()
+{
+    return drawn(kSize, [](QPainter &p) {
+        p.setPen(QPen(QColor(120, 90, 20), 1));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(1.5, 4.5, 13, 10));
+        p.setBrush(QColor(250, 225, 130));
+        QPolygonF flap({QPointF(3.5, 8.5), QPointF(16.5, 8.5), QPointF(14.5, 14.5), QPointF(1.5, 14.5)});
+        p.drawPolygon(flap);
+    });
+}
+
+QIcon save()
+{
+    return drawn(kSize, [](QPainter &p) {
+        p.setPen(QPen(QColor(20, 30, 80), 1));
+        p.setBrush(QColor(60, 90, 170));
+        p.drawRect(QRectF(2.5, 2.5, 13, 13));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5, 2.5, 8, 5));
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(QRectF(5, 10, 8, 5.5));
+    });
+}
+
+QIcon addTrain()
+{
+    return drawn(kSize, [](QPainter &p) {
+        locomotive(p);
+        badge(p, QColor(30, 150, 50));
+        p.drawLine(QPointF(11.5, 4.5), QPointF(15.5, 4.5));
+        p.drawLine(QPointF(13.5, 2.5), QPointF(13.5, 6.5));
+    });
+}
+
+QIcon editTrain()
+{
+    return drawn(kSize, [](QPainter &p) {
+        locomotive(p);
+        p.setPen(QPen(QColor(90, 60, 20), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(10, 7.5), QPointF(16, 1.5));
+        p.setPen(QPen(QColor(240, 190, 60), 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(10.5, 7), QPointF(15.5, 2));
+    });
+}
+
+QIcon removeTrain()
+{
+    return drawn(kSize, [](QPainter &p) {
+        locomotive(p);
+        badge(p, QColor(200, 30, 30));
+        p.drawLine(QPointF(11.5, 4.5), QPointF(15.5, 4.5));
+    });
+}
+
+QIcon help()
+{
+    return drawn(kSize, [](QPainter &p) {
+        p.setPen(QPen(QColor(20, 60, 140), 1));
+        p.setBrush(QColor(50, 110, 210));
+        p.drawEllipse(QPointF(9, 9), 7.5, 7.5);
+        QFont font;
+        font.setPixelSize(12);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("?"));
+    });
+}
+
+QIcon programIcon()
+{
+    // A small timetable graph: train paths over a grid.
+    return drawn(64, [](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(0.5, 0.5, 17, 17), 2, 2);
+        p.setPen(QPen(QColor(190, 190, 190), 0.4));
+        for (int i = 3; i < 18; i += 3) {
+            p.drawLine(QPointF(i, 1), QPointF(i, 17));
+            p.drawLine(QPointF(1, i), QPointF(17, i));
+        }
+        p.setPen(QPen(QColor(200, 30, 30), 1.4));
+        p.drawLine(QPointF(1.5, 16), QPointF(16.5, 2));
+        p.setPen(QPen(QColor(30, 90, 200), 1.4));
+        p.drawLine(QPointF(1.5, 3), QPointF(9, 10));
+        p.drawLine(QPointF(9, 10), QPointF(12, 10));
+        p.drawLine(QPointF(12, 10), QPointF(16.5, 15));
+    });
+}
+
+} // namespace tgx::ToolBarImages
