@@ -1,0 +1,33 @@
+#include "trains/train_types.h"
+
+#include "document/decimal.h"
+
+namespace tgx {
+
+const QStringList &trainTypes()
+{
+    static const QStringList types = {
+        QStringLiteral("SC"), QStringLiteral("EC"), QStringLiteral("IC"), QStringLiteral("EN"),
+        QStringLiteral("Ex"), QStringLiteral("R"), QStringLiteral("Sp"), QStringLiteral("Zr"),
+        QStringLiteral("Os"), QStringLiteral("Sv"), QStringLiteral("NEx"), QStringLiteral("Rn"),
+        QStringLiteral("Sn"), QStringLiteral("Vn"), QStringLiteral("Pn"), QStringLiteral("Pv"),
+        QStringLiteral("Mn"), QStringLiteral("Vleč"), QStringLiteral("Lv"),
+    };
+    return types;
+}
+
+QString typeCode(int typeIndex)
+{
+    Q_ASSERT(typeIndex >= 0 && typeIndex < trainTypes().size());
+    return QString::number(kFirstTypeCode + typeIndex);
+}
+
+int typeIndexOfCode(QStringView code)
+{
+    if (code.size() != 2)
+        return -1;
+    const int index = readDecimal(code).value_or(-1) - kFirstTypeCode;
+    return index >= 0 && index < trainTypes().size() ? index : -1;
+}
+
+} // namespace tgx
