@@ -26,15 +26,18 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
 
-// Reverse of kHighHalf over the whole 16-bit range: byte + 1, or 0 for none.
-const std::array<quint8, 0x10000> &reverseTable()
+constexpr qint16 kNone = -1;
+
+// Reverse of the code page over the whole 16-bit range: the byte, or kNone.
+const std::array<qint16, 0x10000> &reverseTable()
 {
     static const auto table = [] {
-        std::array<quint8, 0x10000> t{};
+        std::array<qint16, 0x10000> t;
+        t.fill(kNone);
         for (int b = 0; b < 0x80; ++b)
-            t[b] = quint8(b + 1);
+            t[b] = qint16(b);
         for (int i = 0; i < 128; ++i)
-            t[kHighHalf[i]] = quint8(0x80 + i + 1);
+            t[kHighHalf[i]] = qint16(0x80 + i);
         return t;
     }();
     return table;
@@ -55,17 +58,17 @@ QString decode(QByteArrayView bytes)
 
 std::optional<char> encodeChar(QChar c)
 {
-    const quint8 entry = reverseTable()[c.unicode()];
-    if (entry == 0)
+    const qint16 byte = reverseTable()[c.unicode()];
+    if (byte == kNone)
         return std::nullopt;
-    return char(entry - 1);
+    return char(byte);
 }
 
 qsizetype firstUnencodable(QStringView text)
 {
     const auto &table = reverseTable();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (table[text[i].unicode()] == 0)
+        if (table[text[i].unicode()] == kNone)
             return i;
     }
     return -1;
@@ -77,7 +80,7 @@ QByteArray encode(QStringView text)
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
     for (const QChar c : text)
-        *out++ = char(table[c.unicode()] - 1);
+        *out++ = char(table[c.unicode()]);
     return bytes;
 }
 

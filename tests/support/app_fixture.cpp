@@ -1,0 +1,38 @@
+#include "app_fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+namespace tgx::test {
+
+void App::trigger(const char *menuItem)
+{
+    auto *action = main().findChild<QAction *>(QString::fromLatin1(menuItem));
+    QVERIFY2(action, menuItem);
+    action->trigger();
+}
+
+QString App::panel(int index)
+{
+    auto *label = main().findChild<QLabel *>(QStringLiteral("Panel%1").arg(index));
+    return label ? label->text() : QStringLiteral("<no panel>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+} // namespace tgx::test

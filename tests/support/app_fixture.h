@@ -1,0 +1,34 @@
+#pragma once
+
+#include "document/file_store.h"
+#include "document/forms.h"
+#include "scripted_prompts.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tgx::test {
+
+// The program's five windows as start-up makes them, with scripted prompts
+// and the real disk files inside a temporary folder.
+struct App {
+    ScriptedPrompts prompts;
+    DiskFileStore store;
+    QTemporaryDir dir;
+    std::unique_ptr<Forms> forms = std::make_unique<Forms>(prompts, store);
+
+    TA0 &main() { return forms->A0; }
+    DocumentLines &lines() { return forms->A0.lines(); }
+    DocumentState &state() { return forms->A0.state(); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // Runs a menu command as the user would, by its component name ("D2").
+    void trigger(const char *menuItem);
+    QString panel(int index);
+};
+
+// Writes bytes to a file, failing the test when it cannot.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+} // namespace tgx::test

@@ -1,0 +1,81 @@
+#include "scripted_prompts.h"
+
+namespace tgx::test {
+
+QStringList ScriptedPrompts::messages() const
+{
+    QStringList texts;
+    for (const QString &entry : shown) {
+        if (entry.startsWith(QLatin1String("info: ")) || entry.startsWith(QLatin1String("error: ")))
+            texts << entry.section(QLatin1String(": "), 1);
+    }
+    return texts;
+}
+
+void ScriptedPrompts::reset()
+{
+    shown.clear();
+    unexpected.clear();
+    fileRequests.clear();
+    m_answers.clear();
+    m_files.clear();
+}
+
+void ScriptedPrompts::inform(const QString &text)
+{
+    shown << QLatin1String("info: ") + text;
+}
+
+void ScriptedPrompts::reportError(const QString &description)
+{
+    shown << QLatin1String("error: ") + description;
+}
+
+Prompts::Answer ScriptedPrompts::nextAnswer(const QString &text)
+{
+    shown << QLatin1String("ask: ") + text;
+    if (m_answers.empty()) {
+        unexpected << text;
+        return Answer::Cancel;
+    }
+    const Answer a = m_answers.front();
+    m_answers.pop_front();
+    return a;
+}
+
+Prompts::Answer ScriptedPrompts::askYesNo(const QString &text)
+{
+    return nextAnswer(text);
+}
+
+Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString &text)
+{
+    return nextAnswer(text);
+}
+
+std::optional<QString> ScriptedPrompts::nextFile(const QString &what, const FileDialogRequest &request)
+{
+    shown << what + request.presetName;
+    fileRequests << request;
+    if (m_files.empty()) {
+        unexpected << what;
+        return std::nullopt;
+    }
+    const QString path = m_files.front();
+    m_files.pop_front();
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> ScriptedPrompts::openFileName(const FileDialogRequest &request)
+{
+    return nextFile(QStringLiteral("open: "), request);
+}
+
+std::optional<QString> ScriptedPrompts::saveFileName(const FileDialogRequest &request)
+{
+    return nextFile(QStringLiteral("save: "), request);
+}
+
+} // namespace tgx::test

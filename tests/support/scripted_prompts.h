@@ -1,0 +1,46 @@
+#pragma once
+
+#include "document/prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+
+namespace tgx::test {
+
+// Prompts for tests: answers questions and file dialogs from a script and
+// records every text shown, in order. A prompt the script does not expect is
+// recorded in unexpected(), answered with Cancel or a cancelled dialog.
+class ScriptedPrompts : public Prompts {
+public:
+    // What was shown: "info: ...", "error: ...", "ask: ...", "open: <filter>", "save: <preset>".
+    QStringList shown;
+    QStringList unexpected;
+
+    void answer(Answer a) { m_answers.push_back(a); }
+    void chooseFile(const QString &path) { m_files.push_back(path); }
+    void cancelFileDialog() { m_files.push_back(QString()); }
+    QList<FileDialogRequest> fileRequests; // every file dialog, in order
+
+    // The texts of information boxes and error reports alone, in order.
+    QStringList messages() const;
+    bool scriptUsedUp() const { return m_answers.empty() && m_files.empty(); }
+    void reset();
+
+    void inform(const QString &text) override;
+    void reportError(const QString &description) override;
+    Answer askYesNo(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
+    std::optional<QString> openFileName(const FileDialogRequest &request) override;
+    std::optional<QString> saveFileName(const FileDialogRequest &request) override;
+
+private:
+    Answer nextAnswer(const QString &text);
+    std::optional<QString> nextFile(const QString &what, const FileDialogRequest &request);
+
+    std::deque<Answer> m_answers;
+    std::deque<QString> m_files;
+};
+
+} // namespace tgx::test
