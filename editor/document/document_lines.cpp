@@ -31,7 +31,7 @@ QString DocumentLines::line(int number) const
 
 QStringList DocumentLines::allLines() const
 {
-    QStringList lines = m_buffer.text().split(u'\n');
+    QStringList lines = m_buffer.blocks();
     if (lines.last().isEmpty())
         lines.removeLast(); // the empty text, or a text ending in a line break
     return lines;

@@ -22,6 +22,17 @@ qsizetype SourceTextBuffer::blockStart(int index) const
     return m_view.document()->findBlockByNumber(index).position();
 }
 
+QStringList SourceTextBuffer::blocks() const
+{
+    // Reading the blocks one by one spares building the whole text first.
+    const QTextDocument *document = m_view.document();
+    QStringList blocks;
+    blocks.reserve(document->blockCount());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        blocks << block.text();
+    return blocks;
+}
+
 QString SourceTextBuffer::text() const
 {
     // The raw text keeps no-break spaces, which the plain-text export would

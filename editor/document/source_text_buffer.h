@@ -15,6 +15,7 @@ public:
     int blockCount() const override;
     QString block(int index) const override;
     qsizetype blockStart(int index) const override;
+    QStringList blocks() const override;
     QString text() const override;
     void setText(const QString &text) override;
     void replace(qsizetype position, qsizetype count, const QString &text) override;

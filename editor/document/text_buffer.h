@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tgx {
 
@@ -15,6 +16,9 @@ public:
     virtual QString block(int index) const = 0;
     // Position in text() of the first character of the block.
     virtual qsizetype blockStart(int index) const = 0;
+
+    // Every block in order; the same as text() split at its line breaks.
+    virtual QStringList blocks() const { return text().split(u'\n'); }
 
     virtual QString text() const = 0;
     virtual void setText(const QString &text) = 0;
