@@ -49,8 +49,15 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Document sizes may be given as arguments; by default the four sizes below.
+    QList<int> sizes{100, 2000, 20000, 100000};
+    if (argc > 1) {
+        sizes.clear();
+        for (int i = 1; i < argc; ++i)
+            sizes << QByteArray(argv[i]).toInt();
+    }
     std::printf("%10s %12s %14s %8s\n", "trains", "floor [ms]", "keystroke [ms]", "ratio");
-    for (const int trains : {100, 2000, 20000, 100000}) {
+    for (const int trains : sizes) {
         test::App app;
         app.main().show();
         app.trigger("F0");

@@ -244,7 +244,8 @@ void TA0::B0Change()
 
 void TA0::rebuildTrainList()
 {
-    m_trainList->clear();
+    // The list is replaced as a whole at the end (or at a failure), which
+    // clears it and its selection in one step.
     m_state.DocumentModified = true;
     const QStringList documentLines = m_lines.allLines();
     m_panel0->setText(documentLines.value(HeaderLine::Simulator - 1));
