@@ -8,6 +8,8 @@
 #include "trains/station_table.h"
 #include "trains/train_types.h"
 
+#include <algorithm>
+
 namespace tgx {
 
 namespace {
@@ -26,19 +28,54 @@ struct Timetable {
     QStringView specifiedNeighbour;
 };
 
+// The summary line being written: a buffer sized once for the whole line, as
+// the list rebuild writes one line per record on every keystroke.
+class SummaryText {
+public:
+    explicit SummaryText(qsizetype capacity) : m_text(capacity, Qt::Uninitialized), m_end(m_text.data()) {}
+
+    SummaryText &operator+=(QStringView part)
+    {
+        std::copy(part.begin(), part.end(), m_end);
+        m_end += part.size();
+        return *this;
+    }
+    SummaryText &operator+=(QChar c)
+    {
+        *m_end++ = c;
+        return *this;
+    }
+    QString take()
+    {
+        m_text.truncate(m_end - m_text.constData());
+        return std::move(m_text);
+    }
+
+private:
+    QString m_text;
+    QChar *m_end;
+};
+
+// Room for every fixed part, two station names (the longest fixed one has 14
+// characters) and the record's own characters.
+qsizetype summaryCapacity(QStringView record, QStringView specifiedNeighbour)
+{
+    return record.size() + 2 * (std::max<qsizetype>(specifiedNeighbour.size(), 14)) + 96;
+}
+
 // Only for records of at least kSummarisedLength characters.
 QStringView at(QStringView record, RecordField field)
 {
     return record.sliced(field.position - 1, field.width);
 }
 
-void appendType(QString &line, QStringView code)
+void appendType(SummaryText &line, QStringView code)
 {
     const int index = typeIndexOfCode(code);
     line += index >= 0 ? QStringView(trainTypes()[index]) : code;
 }
 
-void appendNumber(QString &line, QStringView digits)
+void appendNumber(SummaryText &line, QStringView digits)
 {
     if (!readDecimal(digits))
         throw Failure(kConversionError);
@@ -49,7 +86,7 @@ void appendNumber(QString &line, QStringView digits)
     line += digits.sliced(first);
 }
 
-void appendTime(QString &line, QStringView record, RecordField hour, RecordField minute)
+void appendTime(SummaryText &line, QStringView record, RecordField hour, RecordField minute)
 {
     line += kSeparator;
     line += at(record, hour);
@@ -57,7 +94,7 @@ void appendTime(QString &line, QStringView record, RecordField hour, RecordField
     line += at(record, minute);
 }
 
-void appendStation(QString &line, const Timetable &timetable, QChar code)
+void appendStation(SummaryText &line, const Timetable &timetable, QChar code)
 {
     const int value = code >= u'0' && code <= u'9' ? code.unicode() - u'0' : -1;
     if (const auto name = neighbourShortName(timetable.simulator, value, timetable.specifiedNeighbour)) {
@@ -71,7 +108,7 @@ bool startsOrEndsHere(QStringView record, const BlockFields &block)
     return at(record, block.code).front() == QChar(u'0' + kOwnStationCode);
 }
 
-void appendArrival(QString &line, QStringView record, const Timetable &timetable)
+void appendArrival(SummaryText &line, QStringView record, const Timetable &timetable)
 {
     const BlockFields &block = kArrivalBlock;
     if (startsOrEndsHere(record, block)) {
@@ -85,7 +122,7 @@ void appendArrival(QString &line, QStringView record, const Timetable &timetable
     appendTime(line, record, block.arrivalHour, block.arrivalMinute);
 }
 
-void appendDeparture(QString &line, QStringView record, const Timetable &timetable)
+void appendDeparture(SummaryText &line, QStringView record, const Timetable &timetable)
 {
     const BlockFields &block = kDepartureBlock;
     if (startsOrEndsHere(record, block)) {
@@ -104,8 +141,7 @@ QString summarise(QStringView record, const Timetable &timetable)
 {
     if (record.size() < kSummarisedLength)
         return record.toString();
-    QString line;
-    line.reserve(record.size() + 48);
+    SummaryText line(summaryCapacity(record, timetable.specifiedNeighbour));
     appendType(line, at(record, Field::Type));
     appendNumber(line, at(record, Field::Number));
     appendArrival(line, record, timetable);
@@ -117,7 +153,7 @@ QString summarise(QStringView record, const Timetable &timetable)
         line += kSeparator;
         line += recordNote(record);
     }
-    return line;
+    return line.take();
 }
 
 QString numberFailure(qsizetype lineNumber, QStringView record)
