@@ -13,10 +13,14 @@ namespace tgx::test {
 // The program's five windows as start-up makes them, with scripted prompts
 // and the real disk files inside a temporary folder.
 struct App {
+    // files: where the windows read and write files; the disk when not given.
+    explicit App(const FileStore *files = nullptr)
+        : forms(std::make_unique<Forms>(prompts, files ? *files : store)) {}
+
     ScriptedPrompts prompts;
     DiskFileStore store;
     QTemporaryDir dir;
-    std::unique_ptr<Forms> forms = std::make_unique<Forms>(prompts, store);
+    std::unique_ptr<Forms> forms;
 
     TA0 &main() { return forms->A0; }
     DocumentLines &lines() { return forms->A0.lines(); }
