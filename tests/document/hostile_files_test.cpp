@@ -108,7 +108,9 @@ private slots:
             while (file.size() < 50 * 1000 * 1000)
                 file.write(line.repeated(1000));
         }
-        QVERIFY(openTimed(app, path) < kFewSeconds);
+        const qint64 ms = openTimed(app, path);
+        qInfo("50 MB file opened in %lld ms", ms);
+        QVERIFY(ms < kFewSeconds);
         QCOMPARE(app.state().DocumentFileName, path);
         QVERIFY(app.main().trainList().rowCount() > 600000);
         QVERIFY(!app.state().DocumentModified);
@@ -165,6 +167,7 @@ private slots:
         app.lines().setText(text);
         app.state().DocumentModified = true;
         app.state().DocumentFileName = app.path(QStringLiteral("mine.46g"));
+        app.prompts.answer(Prompts::Answer::No); // keep the changes unsaved
         openTimed(app, path);
         const QStringList messages = app.prompts.messages();
         QCOMPARE(messages.size(), 2);
