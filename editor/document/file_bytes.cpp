@@ -7,23 +7,6 @@ namespace tgx::FileBytes {
 
 namespace {
 
-QByteArray normalisedLineEnds(QByteArrayView bytes)
-{
-    QByteArray out;
-    out.reserve(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char b = bytes[i];
-        if (b == '\r') {
-            out.append('\n');
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            out.append(b);
-        }
-    }
-    return out;
-}
-
 [[noreturn]] void failUnencodable(QStringView text, qsizetype position)
 {
     const qsizetype line = text.first(position).count(u'\n') + 1;
@@ -37,9 +20,12 @@ QByteArray normalisedLineEnds(QByteArrayView bytes)
 
 QString toText(QByteArrayView bytes)
 {
-    if (!bytes.contains('\r'))
-        return CodePage1250::decode(bytes);
-    return CodePage1250::decode(normalisedLineEnds(bytes));
+    QString text = CodePage1250::decode(bytes);
+    if (text.contains(u'\r')) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
+    }
+    return text;
 }
 
 QByteArray fromText(QStringView text)
