@@ -1,0 +1,94 @@
+#include "help/help_text.h"
+
+namespace tgx {
+
+namespace {
+
+// One section of the guide: a heading and its paragraphs, one a line.
+struct HelpSection {
+    QString heading;
+    QStringList paragraphs;
+};
+
+const QString kTitle = QStringLiteral("TGX editor pro Zelto Edici 246");
+const QString kVersion = QStringLiteral("Verze 2.0");
+const QString kPurpose = QStringLiteral("Tento program je určený pro tvorbu grafikonů pro simulátory Zelto Edice 246.");
+
+const HelpSection kSections[] = {
+    {QStringLiteral("Nový grafikon"),
+     {QStringLiteral("Nový grafikon založíte příkazem Soubor -> Nový. Než do něj začnete přidávat vlaky, vyplňte jeho vlastnosti v nabídce Soubor -> Vlastnosti."),
+      QStringLiteral("Údaj „Pro simulátor“ je povinný: určuje, pro který simulátor Zelto Edice 246 je grafikon tvořený."),
+      QStringLiteral("Pro simulátory Vrbinov, Dolanov a Zálesí je povinný také údaj „Upřesnit ŽST“. Zvolte v něm, která stanice je pro tento grafikon sousední ve směru, ve kterém byla v minulosti zrušena sousední stanice (Plavy nebo Loučkovice): buď tato zrušená stanice, nebo stanice za ní."),
+      QStringLiteral("Povinný je i údaj „Soubor vozidel“: cesta k textovému souboru se seznamem obrázků vozidel, zapsaná relativně ke spouštěcímu souboru simulátoru."),
+      QStringLiteral("Ostatní údaje jsou nepovinné. Doporučujeme však vyplnit alespoň název grafikonu, protože jej simulátor zobrazuje při výběru grafikonu."),
+      QStringLiteral("Potom můžete do grafikonu přidávat vlaky (viz Nový vlak).")}},
+    {QStringLiteral("Vlastnosti grafikonu"),
+     {QStringLiteral("Okno Vlastnosti otevřete příkazem Soubor -> Vlastnosti kdykoli, také u hotového grafikonu. Změny zapíšete tlačítkem OK, tlačítko Storno okno zavře bez zápisu."),
+      QStringLiteral("Údaje Název, Autor, Verze a Komentář jsou volné texty, které grafikon popisují."),
+      QStringLiteral("Údaje Editor a Kódování měnit nelze: program je doplní sám při uložení grafikonu."),
+      QStringLiteral("Sousední stanice a koleje vlaků se řídí zvoleným simulátorem. Změníte-li simulátor u grafikonu, který už obsahuje vlaky, vlaky zkontrolujte a případně upravte.")}},
+    {QStringLiteral("Nový vlak"),
+     {QStringLiteral("Vlak přidáte příkazem Editace -> Přidat vlak (klávesa F2). Otevře se okno Přidat vlak."),
+      QStringLiteral("Vyplnit je nutné všechny údaje kromě poznámky. Volby Výchozí, Končící a Průjezd vypnou údaje, které vlak nepotřebuje."),
+      QStringLiteral("Časy se zadávají výběrem hodiny (0 až 23) a minuty (00 až 59)."),
+      QStringLiteral("Skupina Obecné:"),
+      QStringLiteral("Druhová zkratka – druh vlaku (SC, EC, IC, EN, Ex, R, Sp, Zr, Os, Sv, NEx, Rn, Sn, Vn, Pn, Pv, Mn, Vleč, Lv)."),
+      QStringLiteral("Číslo vlaku – nejvýše pět číslic."),
+      QStringLiteral("Vlakotvorba – až 10 trojmístných čísel vozidel. Každé číslo je číslo řádku v souboru vozidel, na kterém je uvedena cesta k obrázku vozidla. První vozidlo je vlevo. Vyplňte všech deset polí, chybějící vozidla zapište jako 000."),
+      QStringLiteral("Skupina Příjezd:"),
+      QStringLiteral("Ze stanice – sousední stanice, ze které vlak přijíždí."),
+      QStringLiteral("Odjezd – čas odjezdu vlaku ze sousední stanice."),
+      QStringLiteral("Příjezd – čas příjezdu vlaku do vlastní stanice."),
+      QStringLiteral("Výchozí – vlak začíná jízdu ve vlastní stanici, údaje o příjezdu se nevyplňují."),
+      QStringLiteral("Průjezd – vlak sousední stanicí, ze které přijíždí, projíždí bez zastavení."),
+      QStringLiteral("Pravidelná kolej – kolej vlastní stanice, na kterou vlak pravidelně přijíždí. Vlak, který pravidelnou kolej nemá, má jako číslo koleje 0."),
+      QStringLiteral("Skupina Odjezd:"),
+      QStringLiteral("Do stanice – sousední stanice, do které vlak odjíždí."),
+      QStringLiteral("Odjezd – čas odjezdu vlaku z vlastní stanice."),
+      QStringLiteral("Příjezd – čas příjezdu vlaku do sousední stanice."),
+      QStringLiteral("Končící – vlak končí jízdu ve vlastní stanici, údaje o odjezdu se nevyplňují."),
+      QStringLiteral("Průjezd – vlak vlastní stanicí projíždí bez zastavení, čas odjezdu je proto stejný jako čas příjezdu."),
+      QStringLiteral("Poznámka – libovolný text, není povinná."),
+      QStringLiteral("Vlak se v grafikonu objeví po potvrzení tlačítkem OK."),
+      QStringLiteral("Vlastní stanicí se rozumí stanice, ve které má výpravčí službu.")}},
+    {QStringLiteral("Odebrat vlak"),
+     {QStringLiteral("V seznamu vlaků vyberte vlak, který chcete odebrat, a zvolte Editace -> Odebrat vlak (klávesa Delete)."),
+      QStringLiteral("Program se ještě zeptá, zda chcete vlak opravdu odebrat."),
+      QStringLiteral("Odebraný vlak zmizí ze seznamu vlaků. Do souboru se změna zapíše až uložením grafikonu.")}},
+    {QStringLiteral("Upravit vlak"),
+     {QStringLiteral("V seznamu vlaků vyberte vlak a zvolte Editace -> Upravit vlak (klávesa F5)."),
+      QStringLiteral("Otevře se okno Upravit vlak s údaji vybraného vlaku. Údaje upravíte stejně jako u nového vlaku (viz Nový vlak) a změny potvrdíte tlačítkem OK.")}},
+    {QStringLiteral("Uložení a otevření grafikonu"),
+     {QStringLiteral("Grafikon uložíte příkazem Soubor -> Uložit (Ctrl+S) nebo Soubor -> Uložit jako. Grafikony se ukládají s příponou .46g."),
+      QStringLiteral("Příkazem Soubor -> Otevřít (Ctrl+O) lze otevřít jen soubory s příponou .46g."),
+      QStringLiteral("Před založením nového grafikonu, otevřením jiného grafikonu a ukončením programu se program zeptá, zda chcete uložit neuložené změny.")}},
+    {QStringLiteral("Export"),
+     {QStringLiteral("Příkaz Soubor -> Export uloží seznam vlaků grafikonu jako textový soubor s příponou .txt."),
+      QStringLiteral("Takový soubor přečtete v libovolném textovém editoru.")}},
+    {QStringLiteral("Zobrazení zdrojového kódu"),
+     {QStringLiteral("Příkaz Zobrazit -> Zdrojový kód zobrazí celý soubor grafikonu tak, jak bude uložen. Případné chyby v něm pak můžete opravit ručně."),
+      QStringLiteral("Pozor: neodborným zásahem ve zdrojovém kódu může dojít k okamžitému ukončení tohoto programu nebo simulátoru, který tento grafikon bude používat."),
+      QStringLiteral("K seznamu vlaků se vrátíte příkazem Zobrazit -> Grafikon.")}},
+};
+
+void appendUnderlined(QStringList &lines, const QString &heading, QChar mark)
+{
+    lines << heading << QString(heading.size(), mark);
+}
+
+} // namespace
+
+QStringList helpTextLines()
+{
+    QStringList lines;
+    appendUnderlined(lines, kTitle, u'=');
+    lines << kVersion << QString() << kPurpose;
+    for (const HelpSection &section : kSections) {
+        lines << QString() << QString();
+        appendUnderlined(lines, section.heading, u'-');
+        lines << section.paragraphs;
+    }
+    return lines;
+}
+
+} // namespace tgx

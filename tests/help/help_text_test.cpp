@@ -1,0 +1,136 @@
+#include "help/help_text.h"
+
+#include <QTest>
+
+using namespace tgx;
+
+namespace {
+
+const QStringList kHeadings = {
+    QStringLiteral("Nový grafikon"),
+    QStringLiteral("Vlastnosti grafikonu"),
+    QStringLiteral("Nový vlak"),
+    QStringLiteral("Odebrat vlak"),
+    QStringLiteral("Upravit vlak"),
+    QStringLiteral("Uložení a otevření grafikonu"),
+    QStringLiteral("Export"),
+    QStringLiteral("Zobrazení zdrojového kódu"),
+};
+
+bool isUnderline(const QString &line, QChar mark)
+{
+    return !line.isEmpty() && line.count(mark) == line.size();
+}
+
+// Positions of the lines underlined by "-", in text order.
+QList<int> headingPositions(const QStringList &lines)
+{
+    QList<int> positions;
+    for (int i = 0; i + 1 < lines.size(); ++i) {
+        if (!lines[i].isEmpty() && isUnderline(lines[i + 1], u'-'))
+            positions << i;
+    }
+    return positions;
+}
+
+// The lines of the section under heading, up to the empty lines before the next one.
+QString sectionText(const QStringList &lines, const QString &heading)
+{
+    const QList<int> positions = headingPositions(lines);
+    const int index = int(positions.indexOf(lines.indexOf(heading)));
+    if (index < 0)
+        return {};
+    const int end = index + 1 < positions.size() ? positions[index + 1] - 2 : int(lines.size());
+    return lines.mid(positions[index] + 2, end - positions[index] - 2).join(u'\n');
+}
+
+} // namespace
+
+class HelpTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hasEightyThreeLines();
+    void opensWithTitleVersionAndPurpose();
+    void hasTheEightSectionsInOrder();
+    void eachHeadingIsUnderlinedAndSetOff();
+    void sectionsTellWhatTheyShould_data();
+    void sectionsTellWhatTheyShould();
+};
+
+void HelpTextTest::hasEightyThreeLines()
+{
+    const QStringList lines = helpTextLines();
+    QCOMPARE(lines.size(), 83);
+    for (const QString &line : lines) {
+        QVERIFY2(!line.contains(u'\n') && !line.contains(u'\r'), qPrintable(line));
+        QVERIFY2(line == line.trimmed(), qPrintable(line));
+    }
+}
+
+void HelpTextTest::opensWithTitleVersionAndPurpose()
+{
+    const QStringList lines = helpTextLines();
+    QCOMPARE(lines.mid(0, 5),
+             (QStringList{QStringLiteral("TGX editor pro Zelto Edici 246"), QString(30, u'='),
+                          QStringLiteral("Verze 2.0"), QString(),
+                          QStringLiteral("Tento program je určený pro tvorbu grafikonů pro simulátory Zelto Edice 246.")}));
+}
+
+void HelpTextTest::hasTheEightSectionsInOrder()
+{
+    const QStringList lines = helpTextLines();
+    QStringList headings;
+    for (int position : headingPositions(lines))
+        headings << lines[position];
+    QCOMPARE(headings, kHeadings);
+}
+
+void HelpTextTest::eachHeadingIsUnderlinedAndSetOff()
+{
+    const QStringList lines = helpTextLines();
+    for (int position : headingPositions(lines)) {
+        const QString &heading = lines[position];
+        QCOMPARE(lines[position + 1].size(), heading.size());
+        // Exactly two empty lines before the heading, at least one paragraph after it.
+        QVERIFY2(lines[position - 1].isEmpty() && lines[position - 2].isEmpty(), qPrintable(heading));
+        QVERIFY2(!lines[position - 3].isEmpty(), qPrintable(heading));
+        QVERIFY2(position + 2 < lines.size() && !lines[position + 2].isEmpty(), qPrintable(heading));
+    }
+}
+
+void HelpTextTest::sectionsTellWhatTheyShould_data()
+{
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("phrases");
+
+    QTest::newRow("new timetable")
+        << "Nový grafikon"
+        << QStringList{"Soubor -> Vlastnosti", "Pro simulátor", "Upřesnit ŽST", "Vrbinov", "Dolanov", "Zálesí",
+                       "Plavy", "Loučkovice", "Soubor vozidel", "název"};
+    QTest::newRow("properties") << "Vlastnosti grafikonu" << QStringList{"Soubor -> Vlastnosti", "Editor", "Kódování"};
+    QTest::newRow("new train")
+        << "Nový vlak"
+        << QStringList{"Editace -> Přidat vlak", "Obecné", "Druhová zkratka", "Číslo vlaku", "pět číslic",
+                       "Vlakotvorba", "000", "Příjezd", "Odjezd", "Výchozí", "Končící", "Průjezd",
+                       "Pravidelná kolej", "koleje 0", "Poznámka", "vlastní stanicí", "výpravčí"};
+    QTest::newRow("remove train") << "Odebrat vlak" << QStringList{"Editace -> Odebrat vlak"};
+    QTest::newRow("edit train") << "Upravit vlak" << QStringList{"Editace -> Upravit vlak", "nového vlaku"};
+    QTest::newRow("save and open") << "Uložení a otevření grafikonu" << QStringList{".46g", "Soubor -> Otevřít"};
+    QTest::newRow("export") << "Export" << QStringList{"Soubor -> Export", ".txt"};
+    QTest::newRow("source view")
+        << "Zobrazení zdrojového kódu" << QStringList{"Zobrazit -> Zdrojový kód", "okamžitému ukončení"};
+}
+
+void HelpTextTest::sectionsTellWhatTheyShould()
+{
+    QFETCH(QString, heading);
+    QFETCH(QStringList, phrases);
+    const QString text = sectionText(helpTextLines(), heading);
+    QVERIFY2(!text.isEmpty(), qPrintable(heading));
+    for (const QString &phrase : phrases)
+        QVERIFY2(text.contains(phrase), qPrintable(phrase));
+}
+
+QTEST_GUILESS_MAIN(HelpTextTest)
+#include "help_text_test.moc"
