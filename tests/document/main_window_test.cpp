@@ -155,6 +155,24 @@ private slots:
         QCOMPARE(app.main().trainList().documentLine(0), std::optional<int>(31));
     }
 
+    void deleteInTheSourceViewDeletesTextNotATrain()
+    {
+        App app;
+        app.lines().setText(QString(30, u'\n') + kRecord + u'\n');
+        app.main().show();
+        app.trigger("F0");
+        app.prompts.reset();
+        select(app, 0);
+        QPlainTextEdit *view = sourceView(app);
+        view->setFocus();
+        QTextCursor cursor = view->textCursor();
+        cursor.setPosition(30); // start of the record
+        view->setTextCursor(cursor);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(app.lines().line(31), kRecord.mid(1));
+        QVERIFY(app.prompts.shown.isEmpty());
+    }
+
     void aRecordThatCannotBeDecodedStopsTheListWithItsGuardText()
     {
         App app;
