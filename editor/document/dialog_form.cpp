@@ -1,11 +1,11 @@
 #include "document/dialog_form.h"
 
 #include "document/error_guard.h"
+#include "document/window_placement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
+#include <QFont>
 
 namespace tgx {
 
@@ -16,6 +16,7 @@ DialogForm::DialogForm(QWidget &mainWindow, ErrorGuard &guard, QString closeErro
     , m_closeErrorText(std::move(closeErrorText))
     , m_showErrorText(std::move(showErrorText))
 {
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 
 void DialogForm::FormClose()
@@ -33,9 +34,10 @@ void DialogForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (!m_placed) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+    if (m_fixedPlace) {
+        placeOnDesktop(*this, *m_fixedPlace);
+    } else if (!m_placed) {
+        centreOnDesktop(*this);
         m_placed = true;
     }
     if (!m_showErrorText.isEmpty())

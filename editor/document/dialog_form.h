@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 namespace tgx {
 
 class ErrorGuard;
@@ -10,7 +12,8 @@ class ErrorGuard;
 // closed. It is not a child of the main window, which is disabled while the
 // dialog is open. Showing runs FormShow and every way of closing runs
 // FormClose, each inside the guard with the form's own error text; FormClose
-// enables the main window again. Escape does not close a form.
+// enables the main window again. Escape does not close a form. Every form
+// uses the dialogs' face, MS Sans Serif at 8 points.
 class DialogForm : public QDialog {
     Q_OBJECT
 
@@ -24,6 +27,8 @@ protected:
 
     // Gives the form a fixed client size, centred on the desktop when first shown.
     void setClientSize(int width, int height);
+    // Shows the form at this place of the desktop every time instead.
+    void setFixedPlace(QPoint offset) { m_fixedPlace = offset; }
 
     ErrorGuard &guard() const { return m_guard; }
     QWidget &mainWindow() const { return m_mainWindow; }
@@ -38,6 +43,7 @@ private:
     QString m_closeErrorText;
     QString m_showErrorText;
     bool m_placed = false;
+    std::optional<QPoint> m_fixedPlace;
 };
 
 } // namespace tgx

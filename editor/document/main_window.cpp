@@ -7,16 +7,15 @@
 #include "document/tool_bar_images.h"
 #include "document/train_list_export.h"
 #include "document/train_list_model.h"
+#include "document/window_placement.h"
 #include "trains/train_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStatusBar>
 
 namespace tgx {
@@ -137,8 +136,7 @@ void TA0::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!m_placed) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        centreOnDesktop(*this);
         m_placed = true;
     }
 }

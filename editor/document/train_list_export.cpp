@@ -10,12 +10,14 @@ namespace {
 const QString kTitle = QStringLiteral("Export");
 const QString kFilter = QStringLiteral("Textové soubory (*.txt)");
 const QString kExtension = QStringLiteral(".txt");
-} // namespace
 
+// The export's file name: ".txt" appended unless the name already ends in it.
 QString exportFileName(const QString &chosen)
 {
     return chosen.endsWith(kExtension, Qt::CaseSensitive) ? chosen : chosen + kExtension;
 }
+
+} // namespace
 
 void exportTrainList(const QStringList &summaries, Prompts &prompts, const FileStore &store)
 {

@@ -18,7 +18,6 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setTrains(TrainList trains);
-    void clear() { setTrains({}); }
 
     const QStringList &summaries() const { return m_trains.summaries; }
     // Document line of the item at row, if there is such an item.

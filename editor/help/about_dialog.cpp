@@ -42,7 +42,6 @@ TA3::TA3(QWidget &mainWindow, ErrorGuard &guard)
 {
     setObjectName(QStringLiteral("A3"));
     setWindowTitle(QStringLiteral("O programu"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setClientSize(392, 266);
     createTexts();
     createPictures();

@@ -3,10 +3,7 @@
 #include "help/help_text.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace tgx {
@@ -24,6 +21,7 @@ TA2::TA2(QWidget &mainWindow, ErrorGuard &guard)
     setObjectName(QStringLiteral("A2"));
     setWindowTitle(QStringLiteral("Nápověda pro TGX editor"));
     setClientSize(632, 446);
+    setFixedPlace(kPlace);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::Base, Qt::white);
@@ -44,15 +42,6 @@ TA2::TA2(QWidget &mainWindow, ErrorGuard &guard)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(B0);
-}
-
-void TA2::showEvent(QShowEvent *event)
-{
-    DialogForm::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().topLeft() + kPlace);
 }
 
 } // namespace tgx

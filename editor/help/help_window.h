@@ -15,9 +15,6 @@ class TA2 : public DialogForm {
 public:
     TA2(QWidget &mainWindow, ErrorGuard &guard);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QPlainTextEdit *B0 = nullptr; // the help text, covering the client area
 };

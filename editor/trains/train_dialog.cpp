@@ -14,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -60,7 +59,6 @@ TA4::TA4(QWidget &mainWindow, ErrorGuard &guard, Prompts &prompts, DocumentLines
 {
     setObjectName(QStringLiteral("A4"));
     setWindowTitle(kAddCaption);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setClientSize(377, 369);
     connectHandlers();
 }
