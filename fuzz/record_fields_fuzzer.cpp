@@ -1,14 +1,15 @@
-// Loading a record into the train dialog for editing, on any line of text:
-// the per-field reads the edit command makes, in its order (type, number,
-// composition, arrival block, passage, track, departure block, note). Every
-// read must give exactly the positions it names, nothing for a field the line
-// does not wholly hold, and fail (with the conversion error only) exactly where
-// a number field holds anything but digits; the edit command stops there.
-// Every line of the input is one record.
+// The decoded record of any line of text, read field by field in the order
+// the edit command loads it (type, number, composition, arrival block,
+// passage, track, departure block, note). Every field must hold exactly the
+// positions it names, nothing for a field the line does not wholly hold, and
+// a number field must fail (with the conversion error only) exactly where it
+// holds anything but digits; the edit command stops there. Times of day must
+// be given exactly for hours 0-23 and minutes 0-59. Every line of the input is
+// one record.
 
 #include "fuzz_support.h"
 
-#include "trains/record_layout.h"
+#include "trains/decoded_record.h"
 #include "trains/train_types.h"
 
 using namespace tgx;
@@ -26,30 +27,31 @@ public:
     void run();
 
 private:
-    std::optional<QStringView> text(RecordField field);
-    bool number(RecordField field, std::optional<int> &value); // false when the read fails
-    bool block(const BlockFields &block);
+    void text(const FieldValue &read, RecordField field);
+    bool number(const FieldValue &read, RecordField field, std::optional<int> &value); // false when the read fails
+    bool block(const DecodedRun &run, const BlockFields &block);
+    void times(const DecodedRun &run, const BlockFields &block);
     void type();
     void passage();
     void note();
 
-    QStringView record_;         // for the expectations
-    fuzz::ExactText exact_{record_}; // what the reads get
+    QStringView record_;             // for the expectations
+    fuzz::ExactText exact_{record_}; // what the decoding gets
+    DecodedRecord decoded_{exact_.view()};
 };
 
-std::optional<QStringView> CheckedLoad::text(RecordField field)
+void CheckedLoad::text(const FieldValue &read, RecordField field)
 {
-    const auto read = fieldText(exact_.view(), field);
     const auto expected = fuzz::positions(record_, field.position, field.width);
-    require(read.has_value() == expected.has_value(), "a field is read beyond the line or missed on it");
-    require(!read || *read == *expected, "a field reads other positions than its own");
-    return read;
+    require(read.onLine() == expected.has_value(), "a field is read beyond the line or missed on it");
+    require(!expected || read.text() == *expected, "a field reads other positions than its own");
 }
 
-bool CheckedLoad::number(RecordField field, std::optional<int> &value)
+bool CheckedLoad::number(const FieldValue &read, RecordField field, std::optional<int> &value)
 {
+    text(read, field);
     const auto expected = fuzz::positions(record_, field.position, field.width);
-    const bool failed = fuzz::failsWithConversionError([&] { value = fieldNumber(exact_.view(), field); });
+    const bool failed = fuzz::failsWithConversionError([&] { value = read.number(); });
     require(failed == (expected && !fuzz::isDigits(*expected)), "a number field fails on digits or reads a non-digit");
     if (failed)
         return false;
@@ -57,18 +59,39 @@ bool CheckedLoad::number(RecordField field, std::optional<int> &value)
     return true;
 }
 
+// A time of day only from an hour 0-23 and a minute 0-59, both on the line.
+void CheckedLoad::times(const DecodedRun &run, const BlockFields &fields)
+{
+    const auto expectedTime = [this](RecordField hourField, RecordField minuteField) -> std::optional<int> {
+        const auto hour = fuzz::positions(record_, hourField.position, hourField.width);
+        const auto minute = fuzz::positions(record_, minuteField.position, minuteField.width);
+        if (!hour || !minute || !fuzz::isDigits(*hour) || !fuzz::isDigits(*minute))
+            return std::nullopt;
+        if (hour->toInt() > 23 || minute->toInt() > 59)
+            return std::nullopt;
+        return hour->toInt() * 60 + minute->toInt();
+    };
+    require(run.departureTime() == expectedTime(fields.departureHour, fields.departureMinute), "a departure time is wrong");
+    require(run.arrivalTime() == expectedTime(fields.arrivalHour, fields.arrivalMinute), "an arrival time is wrong");
+}
+
 // The neighbour code, then the four times unless the train starts or ends in
 // the own station (code 0) or the code is not on the line.
-bool CheckedLoad::block(const BlockFields &fields)
+bool CheckedLoad::block(const DecodedRun &run, const BlockFields &fields)
 {
+    times(run, fields);
     std::optional<int> code;
-    if (!number(fields.code, code))
+    if (!number(run.code, fields.code, code))
         return false;
+    require(run.startsOrEndsHere() == (code == kOwnStationCode), "starting or ending here read from a wrong code");
     if (!code || *code == kOwnStationCode)
         return true;
     std::optional<int> time;
-    for (const RecordField &field : {fields.departureHour, fields.departureMinute, fields.arrivalHour, fields.arrivalMinute}) {
-        if (!number(field, time))
+    const std::pair<const FieldValue &, RecordField> timeFields[] = {
+        {run.departureHour, fields.departureHour}, {run.departureMinute, fields.departureMinute},
+        {run.arrivalHour, fields.arrivalHour}, {run.arrivalMinute, fields.arrivalMinute}};
+    for (const auto &[read, field] : timeFields) {
+        if (!number(read, field, time))
             return false;
     }
     return true;
@@ -76,22 +99,23 @@ bool CheckedLoad::block(const BlockFields &fields)
 
 void CheckedLoad::type()
 {
-    const auto index = recordTypeIndex(exact_.view());
+    text(decoded_.type, Field::Type);
+    const int index = decoded_.typeIndex();
     const auto code = fuzz::positions(record_, 1, 2);
     const int value = code && fuzz::isDigits(*code) ? code->toInt() : -1;
     const bool known = value >= kFirstTypeCode && value < kFirstTypeCode + trainTypes().size();
-    require(index == (known ? std::optional<int>(value - kFirstTypeCode) : std::nullopt), "a type code selects the wrong type");
-    require(!index || typeCode(*index) == *code, "a type's code is not the code it was read from");
+    require(index == (known ? value - kFirstTypeCode : -1), "a type code selects the wrong type");
+    require(index < 0 || typeCode(index) == *code, "a type's code is not the code it was read from");
 }
 
 void CheckedLoad::passage()
 {
-    const auto code = text(Field::Passage);
-    if (!code)
+    text(decoded_.passage, Field::Passage);
+    const QChar c = decoded_.passage.character();
+    require(decoded_.passesNeighbour() == (c == u'3' || c == u'4'), "passing the neighbour read from the wrong codes");
+    require(decoded_.passesOwnStation() == (c == u'2' || c == u'4'), "passing the own station read from the wrong codes");
+    if (!decoded_.passage.onLine())
         return;
-    const QChar c = code->front();
-    require(passesNeighbour(c) == (c == u'3' || c == u'4'), "passing the neighbour read from the wrong codes");
-    require(passesOwnStation(c) == (c == u'2' || c == u'4'), "passing the own station read from the wrong codes");
     if (c >= u'1' && c <= u'4')
         require(passageCode(passesNeighbour(c), passesOwnStation(c)) == c, "a passage code does not survive reading and writing");
 }
@@ -99,22 +123,23 @@ void CheckedLoad::passage()
 void CheckedLoad::note()
 {
     const QStringView expected = record_.size() > kBodyLength ? record_.sliced(kBodyLength) : QStringView();
-    require(recordNote(exact_.view()) == expected, "the note is not everything after position 67");
+    require(decoded_.note() == expected, "the note is not everything after position 67");
+    require(decoded_.holdsTimetable() == (record_.size() >= 31), "a record is taken as complete or short wrongly");
 }
 
 void CheckedLoad::run()
 {
     type();
     std::optional<int> number;
-    if (!this->number(Field::Number, number))
+    if (!this->number(decoded_.number, Field::Number, number))
         return;
     for (int i = 0; i < kVehicleCount; ++i)
-        text(vehicleField(i));
-    if (!block(kArrivalBlock))
+        text(decoded_.vehicle(i), vehicleField(i));
+    if (!block(decoded_.arrival, kArrivalBlock))
         return;
     passage();
-    text(Field::Track);
-    if (!block(kDepartureBlock))
+    text(decoded_.track, Field::Track);
+    if (!block(decoded_.departure, kDepartureBlock))
         return;
     note();
 }

@@ -15,6 +15,6 @@ struct TrainDialogControls;
 // fields before it loaded. simulator is the timetable's catalogue index;
 // track receives the record's track character, kept for a simulator without a
 // track list.
-void fillFromRecord(const TrainDialogControls &controls, QStringView record, int simulator, QString &track);
+void fillFromRecord(const TrainDialogControls &controls, QStringView line, int simulator, QString &track);
 
 } // namespace tgx

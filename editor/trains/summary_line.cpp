@@ -1,10 +1,9 @@
 #include "trains/summary_line.h"
 
-#include "document/decimal.h"
 #include "document/failure.h"
 #include "document/header_lines.h"
 #include "document/simulator_catalogue.h"
-#include "trains/record_layout.h"
+#include "trains/decoded_record.h"
 #include "trains/station_table.h"
 #include "trains/train_types.h"
 
@@ -14,19 +13,12 @@ namespace tgx {
 
 namespace {
 
-constexpr qsizetype kSummarisedLength = 31; // positions the summary reads, the note aside
 constexpr QStringView kSeparator = u" - ";
 constexpr QStringView kOriginating = u" - ( výchozí )";
 constexpr QStringView kTerminating = u" - ( končící )";
 constexpr QStringView kPassingOwnStation = u" - průjezd";
 constexpr QStringView kPassedNeighbour = u"pr";
 constexpr QStringView kTrackSuffix = u".kol";
-
-// The timetable a record belongs to, as the summary needs it.
-struct Timetable {
-    int simulator;                 // catalogue index, -1 for an unknown one
-    QStringView specifiedNeighbour;
-};
 
 // The summary line being written: a buffer sized once for the whole line, as
 // the list rebuild writes one line per record on every keystroke.
@@ -63,22 +55,17 @@ qsizetype summaryCapacity(QStringView record, QStringView specifiedNeighbour)
     return record.size() + 2 * (std::max<qsizetype>(specifiedNeighbour.size(), 14)) + 96;
 }
 
-// Only for records of at least kSummarisedLength characters.
-QStringView at(QStringView record, RecordField field)
+void appendType(SummaryText &line, const DecodedRecord &record)
 {
-    return record.sliced(field.position - 1, field.width);
+    const int index = record.typeIndex();
+    line += index >= 0 ? QStringView(trainTypes()[index]) : record.type.text();
 }
 
-void appendType(SummaryText &line, QStringView code)
+void appendNumber(SummaryText &line, const FieldValue &number)
 {
-    const int index = typeIndexOfCode(code);
-    line += index >= 0 ? QStringView(trainTypes()[index]) : code;
-}
-
-void appendNumber(SummaryText &line, QStringView digits)
-{
-    if (!readDecimal(digits))
+    if (!number.isNumber())
         throw Failure(kConversionError);
+    const QStringView digits = number.text();
     qsizetype first = 0;
     while (first + 1 < digits.size() && digits[first] == u'0')
         ++first;
@@ -86,115 +73,127 @@ void appendNumber(SummaryText &line, QStringView digits)
     line += digits.sliced(first);
 }
 
-void appendTime(SummaryText &line, QStringView record, RecordField hour, RecordField minute)
+void appendTime(SummaryText &line, const FieldValue &hour, const FieldValue &minute)
 {
     line += kSeparator;
-    line += at(record, hour);
+    line += hour.text();
     line += u':';
-    line += at(record, minute);
+    line += minute.text();
 }
 
-void appendStation(SummaryText &line, const Timetable &timetable, QChar code)
+void appendStation(SummaryText &line, const TimetableContext &timetable, const FieldValue &code)
 {
-    const int value = code >= u'0' && code <= u'9' ? code.unicode() - u'0' : -1;
+    const int value = code.isNumber() ? code.value() : -1;
     if (const auto name = neighbourShortName(timetable.simulator, value, timetable.specifiedNeighbour)) {
         line += kSeparator;
         line += *name;
     }
 }
 
-bool startsOrEndsHere(QStringView record, const BlockFields &block)
+void appendArrival(SummaryText &line, const DecodedRecord &record, const TimetableContext &timetable)
 {
-    return at(record, block.code).front() == QChar(u'0' + kOwnStationCode);
-}
-
-void appendArrival(SummaryText &line, QStringView record, const Timetable &timetable)
-{
-    const BlockFields &block = kArrivalBlock;
-    if (startsOrEndsHere(record, block)) {
+    const DecodedRun &run = record.arrival;
+    if (run.startsOrEndsHere()) {
         line += kOriginating;
         return;
     }
-    appendStation(line, timetable, at(record, block.code).front());
-    appendTime(line, record, block.departureHour, block.departureMinute);
-    if (passesNeighbour(at(record, Field::Passage).front()))
+    appendStation(line, timetable, run.code);
+    appendTime(line, run.departureHour, run.departureMinute);
+    if (record.passesNeighbour())
         line += kPassedNeighbour;
-    appendTime(line, record, block.arrivalHour, block.arrivalMinute);
+    appendTime(line, run.arrivalHour, run.arrivalMinute);
 }
 
-void appendDeparture(SummaryText &line, QStringView record, const Timetable &timetable)
+void appendDeparture(SummaryText &line, const DecodedRecord &record, const TimetableContext &timetable)
 {
-    const BlockFields &block = kDepartureBlock;
-    if (startsOrEndsHere(record, block)) {
+    const DecodedRun &run = record.departure;
+    if (run.startsOrEndsHere()) {
         line += kTerminating;
         return;
     }
-    appendStation(line, timetable, at(record, block.code).front());
-    if (passesOwnStation(at(record, Field::Passage).front()))
+    appendStation(line, timetable, run.code);
+    if (record.passesOwnStation())
         line += kPassingOwnStation;
     else
-        appendTime(line, record, block.departureHour, block.departureMinute);
-    appendTime(line, record, block.arrivalHour, block.arrivalMinute);
+        appendTime(line, run.departureHour, run.departureMinute);
+    appendTime(line, run.arrivalHour, run.arrivalMinute);
 }
 
-QString summarise(QStringView record, const Timetable &timetable)
+QString numberFailure(int lineNumber, const DecodedRecord &record)
 {
-    if (record.size() < kSummarisedLength)
-        return record.toString();
-    SummaryText line(summaryCapacity(record, timetable.specifiedNeighbour));
-    appendType(line, at(record, Field::Type));
-    appendNumber(line, at(record, Field::Number));
-    appendArrival(line, record, timetable);
-    line += kSeparator;
-    line += at(record, Field::Track);
-    line += kTrackSuffix;
-    appendDeparture(line, record, timetable);
-    if (record.size() > kBodyLength) {
-        line += kSeparator;
-        line += recordNote(record);
-    }
-    return line.take();
-}
-
-QString numberFailure(qsizetype lineNumber, QStringView record)
-{
-    return QStringLiteral("Řádek %1: „%2“ není číslo vlaku.")
-        .arg(lineNumber)
-        .arg(at(record, Field::Number));
+    return QStringLiteral("Řádek %1: „%2“ není číslo vlaku.").arg(lineNumber).arg(record.number.text());
 }
 
 } // namespace
 
+QString summaryLine(const DecodedRecord &record, const TimetableContext &timetable)
+{
+    if (!record.holdsTimetable())
+        return record.line().toString();
+    SummaryText line(summaryCapacity(record.line(), timetable.specifiedNeighbour));
+    appendType(line, record);
+    appendNumber(line, record.number);
+    appendArrival(line, record, timetable);
+    line += kSeparator;
+    line += record.track.text();
+    line += kTrackSuffix;
+    appendDeparture(line, record, timetable);
+    if (record.line().size() > kBodyLength) {
+        line += kSeparator;
+        line += record.note();
+    }
+    return line.take();
+}
+
 QString summaryLine(QStringView record, QStringView simulatorName, QStringView specifiedNeighbour)
 {
-    return summarise(record, {simulatorIndex(simulatorName), specifiedNeighbour});
+    return summaryLine(DecodedRecord(record), {simulatorIndex(simulatorName), specifiedNeighbour});
+}
+
+QString trainLabel(const DecodedRecord &record)
+{
+    SummaryText label(record.type.text().size() + record.number.text().size() + 8);
+    appendType(label, record);
+    appendNumber(label, record.number);
+    return label.take();
+}
+
+TrainListBuilder::TrainListBuilder(const TimetableContext &timetable, qsizetype expectedCount)
+    : m_timetable(timetable)
+{
+    m_list.summaries.reserve(expectedCount);
+    m_list.lines.reserve(expectedCount);
+}
+
+void TrainListBuilder::add(int lineNumber, const DecodedRecord &record)
+{
+    if (m_failure)
+        return;
+    try {
+        m_list.summaries.append(summaryLine(record, m_timetable));
+    } catch (const Failure &) {
+        m_failure = numberFailure(lineNumber, record);
+        return;
+    }
+    m_list.lines.append(lineNumber);
+}
+
+void forEachRecord(const QStringList &documentLines, const std::function<void(int, const DecodedRecord &)> &visit)
+{
+    for (qsizetype i = HeaderLine::FirstTrain - 1; i < documentLines.size(); ++i) {
+        if (!documentLines[i].isEmpty())
+            visit(int(i + 1), DecodedRecord(documentLines[i]));
+    }
 }
 
 void decodeTrainList(const QStringList &documentLines, TrainList &list)
 {
-    list.summaries.clear();
-    list.lines.clear();
-    const auto headerLine = [&](int number) {
-        return number <= documentLines.size() ? QStringView(documentLines[number - 1]) : QStringView();
-    };
-    const Timetable timetable{simulatorIndex(headerLine(HeaderLine::Simulator)),
-                              headerLine(HeaderLine::SpecifiedNeighbour)};
-    const qsizetype first = HeaderLine::FirstTrain - 1;
-    if (documentLines.size() <= first)
-        return;
-    list.summaries.reserve(documentLines.size() - first);
-    list.lines.reserve(documentLines.size() - first);
-    for (qsizetype i = first; i < documentLines.size(); ++i) {
-        const QString &record = documentLines[i];
-        if (record.isEmpty())
-            continue;
-        try {
-            list.summaries.append(summarise(record, timetable));
-        } catch (const Failure &) {
-            throw Failure(numberFailure(i + 1, record));
-        }
-        list.lines.append(int(i + 1));
-    }
+    const qsizetype records = std::max<qsizetype>(documentLines.size() - (HeaderLine::FirstTrain - 1), 0);
+    TrainListBuilder builder(timetableContextOf(documentLines), records);
+    forEachRecord(documentLines, [&](int lineNumber, const DecodedRecord &record) { builder.add(lineNumber, record); });
+    list = builder.take();
+    if (builder.failure())
+        throw Failure(*builder.failure());
 }
 
 } // namespace tgx

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "trains/timetable_context.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+#include <optional>
+
 namespace tgx {
+
+class DecodedRecord;
 
 // The line the train list shows for a record of a timetable made for
 // simulatorName (header line 2), whose specified neighbour is
@@ -13,12 +20,38 @@ namespace tgx {
 // shown as it stands. A train number (positions 3-7) that is not decimal
 // fails with kConversionError.
 QString summaryLine(QStringView record, QStringView simulatorName, QStringView specifiedNeighbour);
+QString summaryLine(const DecodedRecord &record, const TimetableContext &timetable);
+
+// The type and number of a train as its summary line starts, "Os 4521". A
+// train number that is not decimal fails with kConversionError.
+QString trainLabel(const DecodedRecord &record);
 
 // The train list of a document: one summary per non-empty record line.
 struct TrainList {
     QStringList summaries; // in document order
     QList<int> lines;      // document line (from 1) each summary came from
 };
+
+// Builds a train list record by record. The first record whose train number
+// is not decimal stops the list: it and every later record stay out of it.
+class TrainListBuilder {
+public:
+    TrainListBuilder(const TimetableContext &timetable, qsizetype expectedCount);
+
+    void add(int lineNumber, const DecodedRecord &record);
+    // Why the list stopped, naming the line and the number; nothing when it holds every record.
+    const std::optional<QString> &failure() const { return m_failure; }
+    TrainList take() { return std::move(m_list); }
+
+private:
+    TimetableContext m_timetable;
+    TrainList m_list;
+    std::optional<QString> m_failure;
+};
+
+// Decodes each non-empty record line of a document (line 31 onward) once and
+// hands it to visit with its line number (from 1), in document order.
+void forEachRecord(const QStringList &documentLines, const std::function<void(int, const DecodedRecord &)> &visit);
 
 // Replaces list with the summaries of documentLines 31 onward, skipping empty
 // lines. A record whose train number is not decimal stops the decoding with a
