@@ -28,7 +28,21 @@ public:
     QStringList allLines() const;
 
     QString text() const { return m_buffer.text(); }
+    // Replaces the whole text and starts the history of changes anew.
     void setText(const QString &text) { m_buffer.setText(text); }
+
+    // While it lives, the line changes made are one step of the history:
+    // undone and redone together, however many lines a command writes.
+    class Step {
+    public:
+        explicit Step(DocumentLines &lines) : m_buffer(lines.m_buffer) { m_buffer.beginStep(); }
+        ~Step() { m_buffer.endStep(); }
+        Step(const Step &) = delete;
+        Step &operator=(const Step &) = delete;
+
+    private:
+        TextBuffer &m_buffer;
+    };
 
 private:
     bool exists(int number) const { return number >= 1 && number <= lineCount(); }

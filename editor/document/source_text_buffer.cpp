@@ -50,11 +50,26 @@ void SourceTextBuffer::setText(const QString &text)
 void SourceTextBuffer::replace(qsizetype position, qsizetype count, const QString &text)
 {
     QTextCursor cursor(m_view.document());
-    cursor.beginEditBlock();
+    if (m_stepDepth > 0 && m_stepHasEdit)
+        cursor.joinPreviousEditBlock();
+    else
+        cursor.beginEditBlock();
+    m_stepHasEdit = m_stepDepth > 0;
     cursor.setPosition(int(position));
     cursor.setPosition(int(position + count), QTextCursor::KeepAnchor);
     cursor.insertText(text);
     cursor.endEditBlock();
+}
+
+void SourceTextBuffer::beginStep()
+{
+    if (m_stepDepth++ == 0)
+        m_stepHasEdit = false;
+}
+
+void SourceTextBuffer::endStep()
+{
+    --m_stepDepth;
 }
 
 } // namespace tgx

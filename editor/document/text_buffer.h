@@ -21,8 +21,15 @@ public:
     virtual QStringList blocks() const { return text().split(u'\n'); }
 
     virtual QString text() const = 0;
+    // Replaces the whole text; the history of changes starts anew.
     virtual void setText(const QString &text) = 0;
     virtual void replace(qsizetype position, qsizetype count, const QString &text) = 0;
+
+    // The replaces between beginStep and endStep are undone and redone as one
+    // step of the history; each of them is still one change of the text.
+    // Steps may nest: the outermost one counts.
+    virtual void beginStep() {}
+    virtual void endStep() {}
 };
 
 // A TextBuffer held in a plain string, for the core and its tests.
