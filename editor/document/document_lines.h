@@ -32,10 +32,16 @@ public:
     void setText(const QString &text) { m_buffer.setText(text); }
 
     // While it lives, the line changes made are one step of the history:
-    // undone and redone together, however many lines a command writes.
+    // undone and redone together, however many lines a command writes. With
+    // JoinLast they become part of the last step instead (the header stamp of
+    // a save, which the user did not ask for as an edit of its own).
     class Step {
     public:
-        explicit Step(DocumentLines &lines) : m_buffer(lines.m_buffer) { m_buffer.beginStep(); }
+        enum Kind { New, JoinLast };
+        explicit Step(DocumentLines &lines, Kind kind = New) : m_buffer(lines.m_buffer)
+        {
+            m_buffer.beginStep(kind == JoinLast);
+        }
         ~Step() { m_buffer.endStep(); }
         Step(const Step &) = delete;
         Step &operator=(const Step &) = delete;

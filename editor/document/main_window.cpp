@@ -216,9 +216,16 @@ void TA0::E3Click()
         m_prompts.inform(kNoTrainToEdit);
         return;
     }
+    openTrainDialog(kEditCaption, *line);
+}
+
+// Shows the train dialog with the caption that tells it to add or to edit,
+// loaded from the record of a document line.
+void TA0::openTrainDialog(const QString &caption, int loadedLine)
+{
     openDialog(m_train);
-    m_train->setWindowTitle(kEditCaption);
-    m_train->loadRecord(m_lines.line(*line));
+    m_train->setWindowTitle(caption);
+    m_train->loadRecord(m_lines.line(loadedLine));
 }
 
 void TA0::E4Click()

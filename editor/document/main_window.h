@@ -10,6 +10,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QListView;
 class QPlainTextEdit;
 
@@ -56,6 +57,9 @@ public:
     void F0Click(); // Source view
     void F2Click(); // Help
     void F4Click(); // About
+    void G1Click(); // Undo
+    void G2Click(); // Redo
+    void G3Click(); // Copy train
 
 protected:
     void closeEvent(QCloseEvent *event) override; // FormCloseQuery
@@ -70,6 +74,9 @@ private:
     void B0Change();
     void rebuildTrainList();
     void openDialog(QWidget *dialog);
+    void openTrainDialog(const QString &caption, int loadedLine);
+    void createHistoryCommands(QMenu *editMenu);
+    void selectTrainLine(std::optional<int> line); // selects nothing when the line holds no listed train
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
 
     void showFileName(const QString &text) override;
@@ -87,6 +94,8 @@ private:
     TrainListModel *m_trainList = nullptr;
     QAction *m_E9 = nullptr;        // "Grafikon"
     QAction *m_F0 = nullptr;        // "Zdrojový kód"
+    QAction *m_G1 = nullptr;        // "Zpět"
+    QAction *m_G2 = nullptr;        // "Znovu"
 
     SourceTextBuffer m_buffer;
     DocumentLines m_lines;

@@ -58,6 +58,8 @@ void TA0::createMenus()
     QAction *E4 = command("E4", QStringLiteral("Odebrat vlak    "), &TA0::E4Click, QStringLiteral("Error 00E4"));
     E4->setShortcut(QKeySequence(Qt::Key_Delete));
     E1->addActions({E2, E3, E4});
+    separator(E1, "G0");
+    createHistoryCommands(E1);
 
     QMenu *E5 = addMenu("E5", QStringLiteral("Zobrazit"));
     m_E9 = command("E9", QStringLiteral("Grafikon"), &TA0::E9Click, QStringLiteral("Error 00E9"));

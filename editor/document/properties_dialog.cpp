@@ -198,6 +198,7 @@ void TA1::writeBack()
         {HeaderLine::Comment, C5->text()},
     };
     // Only lines that differ are written, so an unchanged dialog leaves the document unmodified.
+    const DocumentLines::Step step(m_lines);
     for (const auto &[line, text] : fields) {
         if (m_lines.line(line) != text)
             m_lines.replaceLine(line, text);

@@ -61,15 +61,19 @@ void SourceTextBuffer::replace(qsizetype position, qsizetype count, const QStrin
     cursor.endEditBlock();
 }
 
-void SourceTextBuffer::beginStep()
+void SourceTextBuffer::beginStep(bool joinLast)
 {
-    if (m_stepDepth++ == 0)
-        m_stepHasEdit = false;
+    if (m_stepDepth++ > 0)
+        return;
+    const bool hasHistory = m_view.document()->isUndoAvailable();
+    m_stepHasEdit = joinLast && hasHistory;
+    m_forgetStep = joinLast && !hasHistory;
 }
 
 void SourceTextBuffer::endStep()
 {
-    --m_stepDepth;
+    if (--m_stepDepth == 0 && m_forgetStep)
+        m_view.document()->clearUndoRedoStacks(QTextDocument::UndoStack);
 }
 
 } // namespace tgx

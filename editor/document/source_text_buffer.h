@@ -21,13 +21,14 @@ public:
     QString text() const override;
     void setText(const QString &text) override;
     void replace(qsizetype position, qsizetype count, const QString &text) override;
-    void beginStep() override;
+    void beginStep(bool joinLast) override;
     void endStep() override;
 
 private:
     QPlainTextEdit &m_view;
-    int m_stepDepth = 0;        // steps open now
-    bool m_stepHasEdit = false; // the open step has made its first edit block
+    int m_stepDepth = 0;            // steps open now
+    bool m_stepHasEdit = false;     // the open step's edits join the last entry of the history
+    bool m_forgetStep = false;      // the open step joins a history that has no entry
 
 };
 

@@ -27,8 +27,9 @@ public:
 
     // The replaces between beginStep and endStep are undone and redone as one
     // step of the history; each of them is still one change of the text.
-    // Steps may nest: the outermost one counts.
-    virtual void beginStep() {}
+    // Steps may nest: the outermost one counts. A step that joins the last
+    // one becomes part of it, and of no step when the history has none.
+    virtual void beginStep(bool /*joinLast*/) {}
     virtual void endStep() {}
 };
 

@@ -2,6 +2,8 @@
 
 #include <QSize>
 
+#include <algorithm>
+
 namespace tgx {
 
 namespace {
@@ -20,6 +22,16 @@ std::optional<int> TrainListModel::documentLine(int row) const
     if (row < 0 || row >= m_trains.lines.size())
         return std::nullopt;
     return m_trains.lines[row];
+}
+
+std::optional<int> TrainListModel::rowOf(int documentLine) const
+{
+    // The items keep document order, so their lines ascend.
+    const auto &lines = m_trains.lines;
+    const auto found = std::lower_bound(lines.begin(), lines.end(), documentLine);
+    if (found == lines.end() || *found != documentLine)
+        return std::nullopt;
+    return int(found - lines.begin());
 }
 
 int TrainListModel::rowCount(const QModelIndex &parent) const

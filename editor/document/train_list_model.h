@@ -22,6 +22,8 @@ public:
     const QStringList &summaries() const { return m_trains.summaries; }
     // Document line of the item at row, if there is such an item.
     std::optional<int> documentLine(int row) const;
+    // Row of the item that came from a document line, if there is one.
+    std::optional<int> rowOf(int documentLine) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

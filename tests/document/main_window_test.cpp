@@ -72,6 +72,7 @@ private slots:
             "D1=Soubor", "D2=Nový@Ctrl+N", "D3=Otevřít...@Ctrl+O", "D4=Uložit@Ctrl+S", "D5=Uložit jako...",
             "D6=-", "D7=Export", "D8=Vlastnosti...", "D9=-", "E0=Konec",
             "E1=Editace", "E2=Přidat vlak...@F2", "E3=Upravit vlak...@F5", "E4=Odebrat vlak    @Del",
+            "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y", "G3=Kopírovat vlak...@Ctrl+D",
             "E5=Zobrazit", "E9=Grafikon", "F0=Zdrojový kód",
             "F1=Nápověda", "F2=Nápověda pro TGX editor@F1", "F3=-", "F4=O programu TGX editor"}));
     }

@@ -1,0 +1,95 @@
+#include "document/main_window.h"
+
+#include "document/prompts.h"
+#include "document/train_list_model.h"
+
+#include <QAction>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include <algorithm>
+
+// The main window's everyday editing commands: undo and redo over the
+// document's history, and copying a train.
+namespace tgx {
+
+namespace {
+
+const QString kNoTrainToCopy = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete kopírovat.");
+const QString kAddCaption = QStringLiteral("Přidat vlak");
+
+// The first document line (from 1) that a change wrote, comparing the
+// document before and after it; nothing when the change only took lines away.
+std::optional<int> firstWrittenLine(const QStringList &before, const QStringList &after)
+{
+    const qsizetype common = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < common && before[head] == after[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < common - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    if (after.size() - tail <= head)
+        return std::nullopt;
+    return int(head + 1);
+}
+
+} // namespace
+
+void TA0::createHistoryCommands(QMenu *editMenu)
+{
+    m_G1 = command("G1", QStringLiteral("Zpět"), &TA0::G1Click, QStringLiteral("Error 00G1"));
+    m_G1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_G2 = command("G2", QStringLiteral("Znovu"), &TA0::G2Click, QStringLiteral("Error 00G2"));
+    m_G2->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QAction *G3 = command("G3", QStringLiteral("Kopírovat vlak..."), &TA0::G3Click, QStringLiteral("Error 00G3"));
+    G3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    editMenu->addActions({m_G1, m_G2, G3});
+
+    // The source view's history is the document's: typing there, Ctrl+Z in
+    // it and these commands all work on it.
+    QTextDocument *history = m_B0->document();
+    m_G1->setEnabled(history->isUndoAvailable());
+    m_G2->setEnabled(history->isRedoAvailable());
+    connect(history, &QTextDocument::undoAvailable, m_G1, &QAction::setEnabled);
+    connect(history, &QTextDocument::redoAvailable, m_G2, &QAction::setEnabled);
+}
+
+// Undo and redo select the train the step touched, where it still exists.
+void TA0::G1Click()
+{
+    const QStringList before = m_lines.allLines();
+    m_B0->undo();
+    selectTrainLine(firstWrittenLine(before, m_lines.allLines()));
+}
+
+void TA0::G2Click()
+{
+    const QStringList before = m_lines.allLines();
+    m_B0->redo();
+    selectTrainLine(firstWrittenLine(before, m_lines.allLines()));
+}
+
+void TA0::G3Click()
+{
+    const auto line = selectedTrainLine();
+    if (!line) {
+        m_prompts.inform(kNoTrainToCopy);
+        return;
+    }
+    openTrainDialog(kAddCaption, *line);
+}
+
+void TA0::selectTrainLine(std::optional<int> line)
+{
+    const auto row = line ? m_trainList->rowOf(*line) : std::nullopt;
+    if (!row)
+        return;
+    const QModelIndex index = m_trainList->index(*row);
+    m_B1->setCurrentIndex(index);
+    m_B1->scrollTo(index);
+}
+
+} // namespace tgx
