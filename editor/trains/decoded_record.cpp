@@ -1,6 +1,5 @@
 #include "trains/decoded_record.h"
 
-#include "document/decimal.h"
 #include "document/failure.h"
 #include "trains/train_types.h"
 
@@ -26,12 +25,22 @@ DecodedRun decodeRun(QStringView line, const BlockFields &block)
 
 } // namespace
 
+// Decoding runs for every record on every change of the text, so a field is
+// read in one pass over its few characters.
 FieldValue::FieldValue(QStringView record, RecordField field)
 {
-    if (const auto text = fieldText(record, field)) {
-        m_text = *text;
-        m_value = readDecimal(*text).value_or(-1);
+    const qsizetype start = field.position - 1;
+    if (start + field.width > record.size())
+        return;
+    m_text = QStringView(record.data() + start, field.width);
+    int value = 0;
+    for (QChar c : m_text) {
+        const unsigned digit = c.unicode() - u'0';
+        if (digit > 9)
+            return;
+        value = value * 10 + int(digit);
     }
+    m_value = value;
 }
 
 std::optional<int> FieldValue::number() const
