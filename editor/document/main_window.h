@@ -9,7 +9,6 @@
 #include <QMainWindow>
 
 class QAction;
-class QLabel;
 class QListView;
 class QPlainTextEdit;
 
@@ -18,6 +17,7 @@ namespace tgx {
 class ErrorGuard;
 class FileStore;
 class Prompts;
+class StatusPanel;
 class TA1;
 class TA4;
 class TrainListModel;
@@ -57,6 +57,10 @@ public:
     void F2Click(); // Help
     void F4Click(); // About
 
+    // Opens a file as Open does after its dialog, inside Open's guard: for
+    // the file the program is started with.
+    void openFile(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override; // FormCloseQuery
     void resizeEvent(QResizeEvent *event) override;
@@ -82,8 +86,8 @@ private:
 
     QPlainTextEdit *m_B0 = nullptr; // source view; its lines are the document
     QListView *m_B1 = nullptr;      // list view
-    QLabel *m_panel0 = nullptr;     // status panel 0: the simulator
-    QLabel *m_panel1 = nullptr;     // status panel 1: the file
+    StatusPanel *m_panel0 = nullptr; // status panel 0: the simulator
+    StatusPanel *m_panel1 = nullptr; // status panel 1: the file
     TrainListModel *m_trainList = nullptr;
     QAction *m_E9 = nullptr;        // "Grafikon"
     QAction *m_F0 = nullptr;        // "Zdrojový kód"
