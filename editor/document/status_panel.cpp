@@ -19,7 +19,6 @@ QString plainToolTip(const QString &text)
 StatusPanel::StatusPanel(Qt::TextElideMode elide, QWidget *parent) : QLabel(parent), m_elide(elide)
 {
     setTextFormat(Qt::PlainText);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void StatusPanel::setPanelText(const QString &text)

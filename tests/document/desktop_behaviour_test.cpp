@@ -87,6 +87,8 @@ private slots:
         QCOMPARE(app.panel(1), path);
         QCOMPARE(widths(), before);
         QCOMPARE(app.main().size(), size);
+        QCOMPARE(panel(app, 0)->width(), 120);
+        QVERIFY(panel(app, 0)->geometry().right() < panel(app, 1)->geometry().left());
         const StatusPanel *file = panel(app, 1);
         const QString shown = file->shownText();
         QVERIFY2(shown.contains(u'…'), qPrintable(shown));
