@@ -6,15 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 using namespace tgx;
 using namespace tgx::test;
@@ -218,22 +215,6 @@ private slots:
         QCOMPARE(box.format, Qt::PlainText);
         QCOMPARE(box.buttons, buttons);
         QCOMPARE(answered, answer);
-    }
-
-    void theSourceViewsContextMenuIsCzech()
-    {
-        if (!m_czech)
-            QSKIP(kNoCzechTexts);
-        App app;
-        auto *view = app.main().findChild<QPlainTextEdit *>(QStringLiteral("B0"));
-        const std::unique_ptr<QMenu> menu(view->createStandardContextMenu());
-        QStringList captions;
-        for (QAction *action : menu->actions()) {
-            if (!action->isSeparator())
-                captions << action->text().section(u'\t', 0, 0).remove(u'&');
-        }
-        QVERIFY2(captions.contains(QStringLiteral("Vložit")), qPrintable(captions.join(u'|')));
-        QVERIFY2(!captions.contains(QStringLiteral("Paste")), qPrintable(captions.join(u'|')));
     }
 
 private:
