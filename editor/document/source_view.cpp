@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QTextCursor>
 
 namespace tgx {
 
@@ -29,11 +28,7 @@ void SourceView::insertFromMimeData(const QMimeData *source)
     text.replace(QChar::LineSeparator, u'\n').replace(QChar::ParagraphSeparator, u'\n');
     QMimeData plain;
     plain.setText(text);
-    // One edit block: replacing a selection and inserting are one change of the text.
-    QTextCursor edit = textCursor();
-    edit.beginEditBlock();
     QPlainTextEdit::insertFromMimeData(&plain);
-    edit.endEditBlock();
 }
 
 } // namespace tgx

@@ -99,7 +99,7 @@ private slots:
     void lineBreaksInTheSourceViewAreRealOnes_data()
     {
         QTest::addColumn<QString>("typed"); // empty: Shift with the key below
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key");      // or the characters selected when pasting
         QTest::addColumn<QStringList>("lines"); // the first lines afterwards
 
         QTest::newRow("Shift+Enter") << QString() << int(Qt::Key_Return) << QStringList{"A", "B", ""};
@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("pasted paragraph separator") << QStringLiteral("x\u2029y") << 0 << QStringList{"Ax", "yB", ""};
         QTest::newRow("pasted mixed breaks") << QStringLiteral("1\u20282\r\n3\u20294") << 0
                                              << QStringList{"A1", "2", "3", "4B", ""};
+        QTest::newRow("pasted over a selection") << QStringLiteral("x\u2028y") << 1 << QStringList{"Ax", "y", ""};
     }
 
     void lineBreaksInTheSourceViewAreRealOnes()
@@ -130,6 +131,8 @@ private slots:
         if (typed.isEmpty()) {
             QTest::keyClick(view, Qt::Key(key), Qt::ShiftModifier);
         } else {
+            cursor.setPosition(cursor.position() + key, QTextCursor::KeepAnchor);
+            view->setTextCursor(cursor);
             QGuiApplication::clipboard()->setText(typed);
             QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
         }
