@@ -1,19 +1,10 @@
-#include "document/file_store.h"
-#include "document/forms.h"
-#include "document/qt_prompts.h"
-#include "document/tool_bar_images.h"
+#include "document/start_up.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Qt takes its own options (-platform, -style, ...) out of the arguments here.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TGX editor"));
-    QApplication::setWindowIcon(tgx::ToolBarImages::programIcon());
-
-    tgx::QtPrompts prompts;
-    tgx::DiskFileStore store;
-    tgx::Forms forms(prompts, store);
-    forms.A0.show();
-    return app.exec();
+    return tgx::runEditor(app);
 }

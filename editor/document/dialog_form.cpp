@@ -4,8 +4,11 @@
 #include "document/window_placement.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QFont>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <limits>
 
 namespace tgx {
 
@@ -57,6 +60,11 @@ void DialogForm::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void holdAnyLength(QLineEdit &field)
+{
+    field.setMaxLength(std::numeric_limits<int>::max());
 }
 
 } // namespace tgx

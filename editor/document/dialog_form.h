@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QLineEdit;
+
 namespace tgx {
 
 class ErrorGuard;
@@ -45,5 +47,9 @@ private:
     bool m_placed = false;
     std::optional<QPoint> m_fixedPlace;
 };
+
+// Lets a field that holds a document line take text of any length: a line has
+// no length limit, so neither showing nor writing it back may cut it.
+void holdAnyLength(QLineEdit &field);
 
 } // namespace tgx

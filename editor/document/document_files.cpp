@@ -111,16 +111,20 @@ void DocumentFiles::openDocument()
     if (!AskToSaveChanges())
         return;
     const auto path = m_prompts.openFileName({QString(), kFilter, QString()});
-    if (!path)
-        return;
+    if (path)
+        openFile(*path);
+}
+
+void DocumentFiles::openFile(const QString &path)
+{
     // Read and decode the whole file first: a file that cannot be read leaves
     // the document and its state as they were.
-    const QString text = FileBytes::toText(m_store.read(*path));
+    const QString text = FileBytes::toText(m_store.read(path));
     m_lines.setText(text);
-    m_state.DocumentFileName = *path;
+    m_state.DocumentFileName = path;
     m_state.DocumentModified = false;
-    m_view.showFileName(*path);
-    const QStringList warnings = HeaderRules::openWarnings(*path, m_lines.line(HeaderLine::Encoding),
+    m_view.showFileName(path);
+    const QStringList warnings = HeaderRules::openWarnings(path, m_lines.line(HeaderLine::Encoding),
                                                            m_lines.line(HeaderLine::Editor));
     for (const QString &warning : warnings)
         m_prompts.inform(warning);

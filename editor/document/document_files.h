@@ -32,6 +32,9 @@ public:
 
     void newDocument();
     void openDocument();
+    // What Open does once its dialog has chosen path: read it, name the
+    // document after it and warn about its header.
+    void openFile(const QString &path);
     void save(); // under its name, or as a new one when it has none
 
     static const QString kNewDocumentStatus; // status panel 1 of a document never saved

@@ -4,6 +4,8 @@
 #include "document/header_lines.h"
 #include "document/prompts.h"
 #include "document/properties_dialog.h"
+#include "document/source_view.h"
+#include "document/status_panel.h"
 #include "document/tool_bar_images.h"
 #include "document/train_list_export.h"
 #include "document/train_list_model.h"
@@ -12,7 +14,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -48,7 +49,7 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
     : m_prompts(prompts)
     , m_guard(guard)
     , m_store(store)
-    , m_B0(new QPlainTextEdit)
+    , m_B0(new SourceView)
     , m_buffer(*m_B0)
     , m_lines(m_buffer)
     , m_files(m_lines, m_state, *this, prompts, guard, store)
@@ -114,11 +115,11 @@ void TA0::createStatusBar()
     F9->setObjectName(QStringLiteral("F9"));
     F9->setFixedHeight(kStatusBarHeight);
     F9->setSizeGripEnabled(true);
-    m_panel0 = new QLabel;
+    m_panel0 = new StatusPanel(Qt::ElideRight);
     m_panel0->setObjectName(QStringLiteral("Panel0"));
     m_panel0->setFixedWidth(kPanel0Width);
     m_panel0->setAlignment(Qt::AlignCenter);
-    m_panel1 = new QLabel;
+    m_panel1 = new StatusPanel(Qt::ElideMiddle);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     F9->addWidget(m_panel0);
     F9->addWidget(m_panel1, 1);
@@ -152,7 +153,7 @@ void TA0::rebuildTrainList()
     // clears it and its selection in one step.
     m_state.DocumentModified = true;
     const QStringList documentLines = m_lines.allLines();
-    m_panel0->setText(documentLines.value(HeaderLine::Simulator - 1));
+    m_panel0->setPanelText(documentLines.value(HeaderLine::Simulator - 1));
     TrainList trains;
     try {
         decodeTrainList(documentLines, trains);
@@ -173,6 +174,13 @@ std::optional<int> TA0::selectedTrainLine() const
 
 void TA0::closeEvent(QCloseEvent *event)
 {
+    // While a dialog is open the window takes no input, and that includes the
+    // window manager's close button: closing would end the program and lose
+    // what the dialog holds. Nothing is asked; the dialog stays in charge.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     bool closing = false;
     m_guard.runHandler(QStringLiteral("Error 00A0"), [&] { closing = m_files.AskToSaveChanges(); });
     if (!closing) {
@@ -256,7 +264,7 @@ void TA0::F0Click()
 
 void TA0::showFileName(const QString &text)
 {
-    m_panel1->setText(text);
+    m_panel1->setPanelText(text);
 }
 
 void TA0::resetSimulatorChoice()

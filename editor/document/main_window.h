@@ -9,7 +9,6 @@
 #include <QMainWindow>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QListView;
 class QPlainTextEdit;
@@ -19,6 +18,7 @@ namespace tgx {
 class ErrorGuard;
 class FileStore;
 class Prompts;
+class StatusPanel;
 class TA1;
 class TA4;
 class TrainListModel;
@@ -61,6 +61,10 @@ public:
     void G2Click(); // Redo
     void G3Click(); // Copy train
 
+    // Opens a file as Open does after its dialog, inside Open's guard: for
+    // the file the program is started with.
+    void openFile(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override; // FormCloseQuery
     void resizeEvent(QResizeEvent *event) override;
@@ -89,8 +93,8 @@ private:
 
     QPlainTextEdit *m_B0 = nullptr; // source view; its lines are the document
     QListView *m_B1 = nullptr;      // list view
-    QLabel *m_panel0 = nullptr;     // status panel 0: the simulator
-    QLabel *m_panel1 = nullptr;     // status panel 1: the file
+    StatusPanel *m_panel0 = nullptr; // status panel 0: the simulator
+    StatusPanel *m_panel1 = nullptr; // status panel 1: the file
     TrainListModel *m_trainList = nullptr;
     QAction *m_E9 = nullptr;        // "Grafikon"
     QAction *m_F0 = nullptr;        // "Zdrojový kód"

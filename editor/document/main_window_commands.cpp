@@ -12,6 +12,14 @@
 // shortcut, tool-bar hint and the text its guard shows.
 namespace tgx {
 
+namespace {
+
+const QString kOpenError = QStringLiteral("Error 00D3");
+// The tool bar's entry in the main window's context menu, which hides and shows it.
+const QString kToolBarCaption = QStringLiteral("Panel nástrojů");
+
+} // namespace
+
 QAction *TA0::command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText)
 {
     auto *action = new QAction(caption, this);
@@ -38,7 +46,7 @@ void TA0::createMenus()
     QMenu *D1 = addMenu("D1", QStringLiteral("Soubor"));
     QAction *D2 = command("D2", QStringLiteral("Nový"), &TA0::D2Click, QStringLiteral("Error 00D2"));
     D2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction *D3 = command("D3", QStringLiteral("Otevřít..."), &TA0::D3Click, QStringLiteral("Error 00D3"));
+    QAction *D3 = command("D3", QStringLiteral("Otevřít..."), &TA0::D3Click, kOpenError);
     D3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction *D4 = command("D4", QStringLiteral("Uložit"), &TA0::D4Click, QStringLiteral("Error 00D4"));
     D4->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -92,6 +100,7 @@ void TA0::createToolBar()
     };
     auto *B6 = new ToolBar(this);
     B6->setObjectName(QStringLiteral("B6"));
+    B6->setWindowTitle(kToolBarCaption);
     B6->addSpacer(8);
     B6->addButton(button("B8", "D2", QStringLiteral("Nový"), ToolBarImages::newDocument()));
     B6->addButton(button("B9", "D3", QStringLiteral("Otevřít"), ToolBarImages::open()));
@@ -104,6 +113,11 @@ void TA0::createToolBar()
     B6->addButton(button("C9", "F2", QStringLiteral("Nápověda"), ToolBarImages::help()));
     B6->keepAsDefault();
     addToolBar(Qt::TopToolBarArea, B6);
+}
+
+void TA0::openFile(const QString &path)
+{
+    m_guard.runHandler(kOpenError, [this, &path] { m_files.openFile(path); });
 }
 
 } // namespace tgx

@@ -34,9 +34,25 @@ Field *named(const char *name)
     return field;
 }
 
-QLineEdit *readOnlyField(const char *name)
+// A field for one header line.
+QLineEdit *lineField(const char *name)
 {
     auto *field = named<QLineEdit>(name);
+    holdAnyLength(*field);
+    return field;
+}
+
+QLabel *caption(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit *readOnlyField(const char *name)
+{
+    auto *field = lineField(name);
     field->setReadOnly(true);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
@@ -61,25 +77,22 @@ TA1::TA1(QWidget &mainWindow, ErrorGuard &guard, Prompts &prompts, DocumentLines
 
 void TA1::createControls()
 {
-    B3 = named<QLineEdit>("B3");
+    B3 = lineField("B3");
     B5 = named<QComboBox>("B5");
     B7 = named<QComboBox>("B7");
-    B9 = named<QLineEdit>("B9");
-    C1 = named<QLineEdit>("C1");
-    C3 = named<QLineEdit>("C3");
-    C5 = named<QLineEdit>("C5");
+    B9 = lineField("B9");
+    C1 = lineField("C1");
+    C3 = lineField("C3");
+    C5 = lineField("C5");
     C7 = readOnlyField("C7");
     C9 = readOnlyField("C9");
-    B6 = new QLabel(QStringLiteral("Upřesnit ŽST"));
-    B6->setObjectName(QStringLiteral("B6"));
+    B6 = caption("B6", QStringLiteral("Upřesnit ŽST"));
 
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("B1"));
     auto *form = new QFormLayout(page);
-    auto row = [form](const char *name, const QString &caption, QWidget *field) {
-        auto *label = new QLabel(caption);
-        label->setObjectName(QString::fromLatin1(name));
-        form->addRow(label, field);
+    auto row = [form](const char *name, const QString &text, QWidget *field) {
+        form->addRow(caption(name, text), field);
     };
     row("B2", QStringLiteral("Název"), B3);
     row("B4", QStringLiteral("Pro simulátor"), B5);
@@ -95,9 +108,10 @@ void TA1::createControls()
     pages->addTab(page, QStringLiteral("Obecné"));
     D0 = new QPushButton(QStringLiteral("Storno"));
     D0->setObjectName(QStringLiteral("D0"));
-    D0->setAutoDefault(false);
     D1 = new QPushButton(QStringLiteral("OK"));
     D1->setObjectName(QStringLiteral("D1"));
+    // "OK" answers Enter unless the focus is on a button: Enter presses the
+    // focused button, "Storno" included, as the dialog's buttons are auto-default.
     D1->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

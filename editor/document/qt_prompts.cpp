@@ -19,6 +19,17 @@ QWidget *activeParent()
     return QApplication::activeWindow();
 }
 
+// Shows a box titled with the application title and returns the button
+// pressed. Its text is plain: a file path or a document line that looks like
+// markup shows character for character.
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QApplication::applicationName(), displayed(text), buttons, activeParent());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
 std::optional<QString> chosen(const QString &path)
 {
     if (path.isEmpty())
@@ -30,26 +41,23 @@ std::optional<QString> chosen(const QString &path)
 
 void QtPrompts::inform(const QString &text)
 {
-    QMessageBox::information(activeParent(), QApplication::applicationName(), displayed(text));
+    ask(QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 void QtPrompts::reportError(const QString &description)
 {
-    QMessageBox::critical(activeParent(), QApplication::applicationName(), displayed(description));
+    ask(QMessageBox::Critical, description, QMessageBox::Ok);
 }
 
 Prompts::Answer QtPrompts::askYesNo(const QString &text)
 {
-    const auto button = QMessageBox::question(activeParent(), QApplication::applicationName(),
-                                              displayed(text), QMessageBox::Yes | QMessageBox::No);
+    const auto button = ask(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
     return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Prompts::Answer QtPrompts::askYesNoCancel(const QString &text)
 {
-    const auto button = QMessageBox::question(activeParent(), QApplication::applicationName(),
-                                              displayed(text),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto button = ask(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;

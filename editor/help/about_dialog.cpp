@@ -53,6 +53,7 @@ void TA3::createTexts()
     auto line = [this](const char *name, const QString &text, QRect place) {
         auto *label = new QLabel(text, this);
         label->setObjectName(QString::fromLatin1(name));
+        label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(place);
         return label;

@@ -1,5 +1,6 @@
 #include "trains/train_dialog_controls.h"
 
+#include "document/dialog_form.h"
 #include "trains/train_types.h"
 
 #include <QCheckBox>
@@ -69,7 +70,9 @@ QGroupBox *group(QDialog &form, const char *name, const QString &title, int top,
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width)
 {
-    return captioned<QLabel>(parent, name, caption, QRect(left, top + 4, width, 13));
+    auto *label = captioned<QLabel>(parent, name, caption, QRect(left, top + 4, width, 13));
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QComboBox *list(QWidget *parent, const char *name, const QStringList &items, int left, int top, int width)
@@ -185,6 +188,7 @@ TrainDialogControls createTrainDialogControls(QDialog &form)
                             kDepartureGroup, 216, kToStation, kTerminates);
     label(c.departure.group, "F4", kNote, 112, kRow3, 62);
     c.F5 = place<QLineEdit>(c.departure.group, "F5", QRect(176, kRow3, 177, 21));
+    holdAnyLength(*c.F5);
     c.F6 = captioned<QPushButton>(&form, "F6", kCancel, QRect(200, 336, 81, 25));
     c.F7 = captioned<QPushButton>(&form, "F7", kConfirm, QRect(288, 336, 81, 25));
     c.F7->setDefault(true);

@@ -162,6 +162,41 @@ private slots:
         QCOMPARE(dialog.edit("B4")->text(), QString());
     }
 
+    void aNoteOfAnyLengthIsStoredWhole_data()
+    {
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("pasted into a new train") << false;
+        QTest::newRow("loaded with the train being edited") << true;
+    }
+
+    void aNoteOfAnyLengthIsStoredWhole()
+    {
+        QFETCH(bool, editing);
+        // Longer than a single-line edit holds unless told otherwise (32,767).
+        QString note(40000, u'x');
+        note[0] = u'Z';
+        note[note.size() - 1] = u'K';
+        const QString train = record(u"18", u"04521", u"1070507120700", u"1", u"1", u"2071307402700", kVehicles, note);
+        App app;
+        TrainDialog dialog(app);
+        if (editing) {
+            openTimetable(app, {train});
+            selectTrain(app, 0);
+            app.trigger("E3");
+        } else {
+            openTimetable(app, {});
+            app.trigger("E2");
+            dialog.fillHutkyTrain();
+            dialog.edit("F5")->clear();
+            dialog.edit("F5")->insert(note); // what pasting does
+        }
+        QCOMPARE(dialog.edit("F5")->text().size(), note.size());
+        dialog.click("F7");
+        QCOMPARE(app.prompts.messages(), QStringList{});
+        QCOMPARE(app.lines().lineCount(), 31);
+        QCOMPARE(app.lines().line(31), train);
+    }
+
     void skalinTrainsCarryTrackZero()
     {
         App app;

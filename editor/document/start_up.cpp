@@ -1,0 +1,122 @@
+#include "document/start_up.h"
+
+#include "document/file_store.h"
+#include "document/forms.h"
+#include "document/qt_prompts.h"
+#include "document/tool_bar_images.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tgx {
+
+namespace {
+
+const QString kTitle = QStringLiteral("TGX editor");
+const QString kVersion = QStringLiteral("2.0");
+const QString kDescription = QStringLiteral("Editor grafikonů pro simulátory Zelto Edice 246.");
+const QString kFileArgument = QStringLiteral("soubor");
+const QString kFileDescription = QStringLiteral("Grafikon (.46g), který se otevře.");
+const QString kFileSyntax = QStringLiteral("[soubor]");
+const QString kOnlyFirstOpened =
+    QStringLiteral("TGX editor pracuje s jedním grafikonem a otevírá jen první soubor. Neotevřeno: %1\n");
+const QString kNoCzechTexts = QStringLiteral(
+    "České texty Qt nejsou nainstalované (%1, balíček qt6-translations-l10n); tlačítka a dialogy budou anglicky.\n");
+const QString kQtTranslation = QStringLiteral("qtbase_cs");
+
+CommandLine stopWith(int exitCode, const QString &message)
+{
+    return {QString(), message, exitCode};
+}
+
+// The program's options; Qt has already taken its own out of the arguments.
+void declareOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(kDescription);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(kFileArgument, kFileDescription, kFileSyntax);
+}
+
+// The editor holds one document, so the first file opens and the others are named.
+CommandLine fileToOpen(QStringList files, const QString &workingDirectory)
+{
+    files.removeAll(QString());
+    CommandLine commandLine;
+    if (files.isEmpty())
+        return commandLine;
+    commandLine.file = QDir::cleanPath(QDir(workingDirectory).absoluteFilePath(files.takeFirst()));
+    if (!files.isEmpty())
+        commandLine.message = kOnlyFirstOpened.arg(files.join(QStringLiteral(", ")));
+    return commandLine;
+}
+
+void tell(const CommandLine &commandLine)
+{
+    if (commandLine.message.isEmpty())
+        return;
+    std::FILE *stream = commandLine.exitCode == 0 ? stdout : stderr;
+    std::fputs(commandLine.message.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory)
+{
+    QCommandLineParser parser;
+    declareOptions(parser);
+    if (!parser.parse(arguments))
+        return stopWith(EXIT_FAILURE, parser.errorText() + u'\n');
+    if (parser.isSet(QStringLiteral("help")))
+        return stopWith(EXIT_SUCCESS, parser.helpText());
+    if (parser.isSet(QStringLiteral("version")))
+        return stopWith(EXIT_SUCCESS, kTitle + u' ' + kVersion + u'\n');
+    return fileToOpen(parser.positionalArguments(), workingDirectory);
+}
+
+bool loadCzechQtTexts(QCoreApplication &app)
+{
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(kQtTranslation, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+void startEditing(TA0 &mainWindow, const CommandLine &commandLine)
+{
+    mainWindow.show();
+    if (!commandLine.file.isEmpty())
+        mainWindow.openFile(commandLine.file);
+}
+
+int runEditor(QApplication &app)
+{
+    QApplication::setApplicationName(kTitle);
+    QApplication::setApplicationVersion(kVersion);
+    QApplication::setWindowIcon(ToolBarImages::programIcon());
+    if (!loadCzechQtTexts(app))
+        std::fputs(kNoCzechTexts.arg(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).toLocal8Bit().constData(),
+                   stderr);
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    tell(commandLine);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
+
+    QtPrompts prompts;
+    DiskFileStore store;
+    Forms forms(prompts, store);
+    startEditing(forms.A0, commandLine);
+    return app.exec();
+}
+
+} // namespace tgx

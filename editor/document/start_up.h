@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QApplication;
+class QCoreApplication;
+
+namespace tgx {
+
+class TA0;
+
+// What the command line asks of the program, once Qt has taken its own
+// options (-platform, -style, ...) out of it.
+struct CommandLine {
+    QString file;                // absolute path of the document to open; empty: a new document
+    QString message;             // for the terminal: help, version, a wrong option, files left unopened
+    std::optional<int> exitCode; // set when the program ends at once, without a window
+};
+
+// Reads the arguments (the program's name first); a relative path is taken
+// from workingDirectory, as the shell meant it.
+CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory);
+
+// Installs Qt's own Czech texts (standard buttons, file dialogs, the text
+// context menus), with Czech dates and numbers in the file dialogs, whatever
+// the user's locale: the interface is Czech. False when the translation is not
+// installed.
+bool loadCzechQtTexts(QCoreApplication &app);
+
+// Shows the main window and opens the command line's file in it, as Open
+// does once its dialog has chosen a file.
+void startEditing(TA0 &mainWindow, const CommandLine &commandLine);
+
+// The program, from its application object to the end of its message loop.
+int runEditor(QApplication &app);
+
+} // namespace tgx

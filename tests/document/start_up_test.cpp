@@ -1,0 +1,225 @@
+#include "app_fixture.h"
+#include "document/qt_prompts.h"
+#include "document/start_up.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace tgx;
+using namespace tgx::test;
+
+namespace {
+
+const QString kProgram = QStringLiteral("tgxeditor");
+const QString kHome = QStringLiteral("/home/jana/grafikony");
+constexpr const char *kNoCzechTexts =
+    "Qt's Czech translation qtbase_cs.qm is not installed (package qt6-translations-l10n, which "
+    "scripts/install-packages installs).";
+
+QByteArray headerWith(const QByteArray &line2, const QByteArray &line3)
+{
+    QByteArray bytes = "Pl\xE1n\r\n" + line2 + "\r\n" + line3 + "\r\n20TGX editor 2.0\r\n";
+    for (int line = 5; line <= 30; ++line)
+        bytes += "\r\n";
+    return bytes;
+}
+
+// What a message box showed, read while it was open.
+struct ShownBox {
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    QStringList buttons; // captions without their mnemonic marks: OK, Yes, No, Cancel where present
+};
+
+// Runs show, which opens a message box, reads the box once it is open and
+// presses its OK or Yes button.
+ShownBox readBox(const std::function<void()> &show)
+{
+    ShownBox shown;
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &shown] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll->stop();
+        shown.text = box->text();
+        shown.format = box->textFormat();
+        QList<QAbstractButton *> buttons;
+        for (auto kind : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+            if (QAbstractButton *button = box->button(kind))
+                buttons << button;
+        }
+        for (QAbstractButton *button : buttons)
+            shown.buttons << button->text().remove(u'&');
+        buttons.constFirst()->click();
+    });
+    poll->start(10);
+    show();
+    delete poll;
+    return shown;
+}
+
+bool czechTextsInstalled()
+{
+    return QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_cs.qm"));
+}
+
+} // namespace
+
+// Start-up: the command line, opening the file it names, and Qt's Czech texts
+// in real message boxes.
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_czech = czechTextsInstalled();
+        if (m_czech)
+            QVERIFY(loadCzechQtTexts(*QCoreApplication::instance()));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("exitCode"); // -1: the editor starts
+        QTest::addColumn<QStringList>("message"); // pieces the terminal message holds
+
+        QTest::newRow("nothing") << QStringList{} << QString() << -1 << QStringList{};
+        QTest::newRow("absolute path") << QStringList{"/data/plán.46g"} << "/data/plán.46g" << -1 << QStringList{};
+        QTest::newRow("relative path") << QStringList{"plan.46g"} << kHome + "/plan.46g" << -1 << QStringList{};
+        QTest::newRow("dots in the path") << QStringList{"../jiné/./plan.46g"} << "/home/jana/jiné/plan.46g" << -1
+                                          << QStringList{};
+        QTest::newRow("name like an option after --") << QStringList{"--", "-plan.46g"} << kHome + "/-plan.46g"
+                                                      << -1 << QStringList{};
+        QTest::newRow("several files: the first opens")
+            << QStringList{"a.46g", "b.46g", "/c.46g"} << kHome + "/a.46g" << -1
+            << QStringList{"jen první soubor", "b.46g, /c.46g"};
+        QTest::newRow("empty argument") << QStringList{""} << QString() << -1 << QStringList{};
+        QTest::newRow("help") << QStringList{"--help"} << QString() << 0 << QStringList{"soubor", "Zelto Edice 246"};
+        QTest::newRow("version") << QStringList{"--version"} << QString() << 0 << QStringList{"TGX editor 2.0\n"};
+        QTest::newRow("unknown option") << QStringList{"--smazat", "a.46g"} << QString() << 1
+                                        << QStringList{"smazat"};
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, message);
+        const CommandLine read = readCommandLine(QStringList{kProgram} + arguments, kHome);
+        QCOMPARE(read.file, file);
+        QCOMPARE(read.exitCode.value_or(-1), exitCode);
+        QCOMPARE(read.message.isEmpty(), message.isEmpty());
+        for (const QString &piece : message)
+            QVERIFY2(read.message.contains(piece), qPrintable(read.message));
+    }
+
+    void aFileOnTheCommandLineOpensAsOpenOpensIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes"); // empty: no such file
+
+        QTest::newRow("own file") << "plan.46g" << headerWith("Zelto \x8EST Hutky", "num-code");
+        QTest::newRow("foreign encoding warns") << "cizí.46g" << headerWith("<b>x", "utf-8");
+        QTest::newRow("missing file") << "chybí.46g" << QByteArray();
+        QTest::newRow("folder") << "složka" << QByteArray();
+    }
+
+    void aFileOnTheCommandLineOpensAsOpenOpensIt()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        App started;
+        const QString path = started.path(name);
+        if (name == QStringLiteral("složka"))
+            QVERIFY(QDir().mkdir(path));
+        else if (!bytes.isEmpty())
+            writeFile(path, bytes);
+
+        startEditing(started.main(), readCommandLine({kProgram, path}, QDir::rootPath()));
+        QVERIFY(started.main().isVisible());
+
+        App opened; // the same file through "Otevřít..."
+        opened.prompts.chooseFile(path);
+        opened.trigger("D3");
+        QCOMPARE(started.prompts.shown, opened.prompts.shown.mid(1)); // all but the open dialog
+        QCOMPARE(started.lines().text(), opened.lines().text());
+        QCOMPARE(started.state().DocumentFileName, opened.state().DocumentFileName);
+        QCOMPARE(started.state().DocumentModified, opened.state().DocumentModified);
+        QCOMPARE(started.panel(0), opened.panel(0));
+        QCOMPARE(started.panel(1), opened.panel(1));
+
+        const bool readable = !bytes.isEmpty();
+        QCOMPARE(started.state().DocumentFileName, readable ? path : QString());
+        QCOMPARE(started.panel(1), readable ? path : QStringLiteral(" Nový grafikon (neuloženo)"));
+        QVERIFY(!started.state().DocumentModified);
+        if (!readable) {
+            QCOMPARE(started.prompts.messages().size(), 2);
+            QCOMPARE(started.prompts.messages().constFirst(), QStringLiteral("Error 00D3"));
+            QCOMPARE(started.lines().text(), QString(30, u'\n'));
+        }
+    }
+
+    void withoutAFileTheEditorStartsWithANewDocument()
+    {
+        App app;
+        startEditing(app.main(), readCommandLine({kProgram}, kHome));
+        QVERIFY(app.main().isVisible());
+        QVERIFY(app.prompts.shown.isEmpty());
+        QCOMPARE(app.lines().text(), QString(30, u'\n'));
+        QCOMPARE(app.panel(1), QStringLiteral(" Nový grafikon (neuloženo)"));
+    }
+
+    void messageBoxesShowCzechButtonsAndPlainText_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("answer"); // of the first button; -1 for a message
+
+        QTest::newRow("information") << 0 << QStringList{"OK"} << -1;
+        QTest::newRow("error report") << 1 << QStringList{"OK"} << -1;
+        QTest::newRow("yes or no") << 2 << QStringList{"Ano", "Ne"} << int(Prompts::Answer::Yes);
+        QTest::newRow("yes, no or cancel") << 3 << QStringList{"Ano", "Ne", "Zrušit"} << int(Prompts::Answer::Yes);
+    }
+
+    void messageBoxesShowCzechButtonsAndPlainText()
+    {
+        if (!m_czech)
+            QSKIP(kNoCzechTexts);
+        QFETCH(int, kind);
+        QFETCH(QStringList, buttons);
+        QFETCH(int, answer);
+        const QString text = QStringLiteral("<b>x</b> & <i>y</i>\r\rChcete uložit změny?");
+        QtPrompts prompts;
+        int answered = -1;
+        const ShownBox box = readBox([&] {
+            switch (kind) {
+            case 0: prompts.inform(text); break;
+            case 1: prompts.reportError(text); break;
+            case 2: answered = int(prompts.askYesNo(text)); break;
+            default: answered = int(prompts.askYesNoCancel(text)); break;
+            }
+        });
+        QCOMPARE(box.text, QString(text).replace(u'\r', u'\n'));
+        QCOMPARE(box.format, Qt::PlainText);
+        QCOMPARE(box.buttons, buttons);
+        QCOMPARE(answered, answer);
+    }
+
+private:
+    bool m_czech = false; // Qt's Czech translation is installed and loaded
+};
+
+QTEST_MAIN(StartUpTest)
+#include "start_up_test.moc"
