@@ -138,13 +138,6 @@ private slots:
             QCOMPARE(failure.description(), description);
         }
     }
-
-    // A number going out of range says so only for a record that could be
-    // repeated at all.
-    void anUnreadableRecordFailsBeforeTheNumbersAreLookedAt()
-    {
-        QVERIFY_THROWS_EXCEPTION(Failure, repeatTrain(withText(kExample, 3, "99999").left(20), {1, 60, 1}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TrainRepeatTest)

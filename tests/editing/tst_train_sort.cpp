@@ -91,12 +91,6 @@ private slots:
         QCOMPARE(namesOf(recordLinesByTime(header() + linesOf(records))), sorted);
     }
 
-    void aDocumentWithoutRecordsHasNothingToSort()
-    {
-        QCOMPARE(recordLinesByTime(header()), QStringList());
-        QCOMPARE(recordLinesByTime(QStringList{"a", "b"}), QStringList());
-    }
-
     // The document changes line by line, and only where a line moves.
     void sortingReplacesOnlyTheLinesThatMove_data()
     {
