@@ -10,7 +10,7 @@
 
 namespace tgx::test {
 
-// The program's five windows as start-up makes them, with scripted prompts
+// The program's windows as start-up makes them, with scripted prompts
 // and the real disk files inside a temporary folder.
 struct App {
     // files: where the windows read and write files; the disk when not given.
