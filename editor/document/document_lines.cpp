@@ -45,6 +45,21 @@ void DocumentLines::replaceLine(int number, const QString &text)
     m_buffer.replace(m_buffer.blockStart(index), m_buffer.block(index).size(), singleLine(text));
 }
 
+void DocumentLines::replaceLines(int number, const QStringList &texts)
+{
+    if (texts.isEmpty() || !exists(number) || !exists(number + int(texts.size()) - 1))
+        return;
+    const int first = number - 1;
+    const int last = first + int(texts.size()) - 1;
+    const qsizetype start = m_buffer.blockStart(first);
+    const qsizetype end = m_buffer.blockStart(last) + m_buffer.block(last).size();
+    QStringList written;
+    written.reserve(texts.size());
+    for (const QString &text : texts)
+        written << singleLine(text);
+    m_buffer.replace(start, end - start, written.join(u'\n'));
+}
+
 void DocumentLines::appendLine(const QString &text)
 {
     const int last = m_buffer.blockCount() - 1;

@@ -18,6 +18,9 @@ public:
     int lineCount() const;
     QString line(int number) const;
     void replaceLine(int number, const QString &text);
+    // Replaces the lines from number on with texts, one line each, as one
+    // change of the text; nothing happens unless every one of them exists.
+    void replaceLines(int number, const QStringList &texts);
     // Adds text as the new last line; a line break that ended the text still ends it.
     void appendLine(const QString &text);
     // Removes the line together with its line break.

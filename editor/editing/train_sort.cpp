@@ -57,16 +57,22 @@ int sortTrainsByTime(DocumentLines &lines)
 {
     const QStringList current = lines.allLines();
     const QStringList sorted = recordLinesByTime(current);
-    const DocumentLines::Step step(lines);
-    int replaced = 0;
+    const QStringList records = current.mid(HeaderLine::FirstTrain - 1);
+    qsizetype first = -1;
+    qsizetype last = -1;
+    int moved = 0;
     for (qsizetype i = 0; i < sorted.size(); ++i) {
-        const qsizetype index = HeaderLine::FirstTrain - 1 + i;
-        if (sorted[i] != current[index]) {
-            lines.replaceLine(int(index + 1), sorted[i]);
-            ++replaced;
+        if (sorted[i] != records[i]) {
+            first = first < 0 ? i : first;
+            last = i;
+            ++moved;
         }
     }
-    return replaced;
+    if (moved > 0) {
+        const DocumentLines::Step step(lines);
+        lines.replaceLines(int(HeaderLine::FirstTrain + first), sorted.mid(first, last - first + 1));
+    }
+    return moved;
 }
 
 } // namespace tgx

@@ -17,8 +17,10 @@ class DocumentLines;
 QStringList recordLinesByTime(const QStringList &documentLines);
 
 // Puts the document's record lines into the order recordLinesByTime gives, as
-// one step of the history: only the lines whose text changes are replaced,
-// each one change of the text. Gives the number of lines replaced.
+// one step of the history and one change of the text: the lines from the
+// first to the last that move are written at once, so that sorting a large
+// timetable rebuilds the train list once, not once per line. Gives the number
+// of lines that move.
 int sortTrainsByTime(DocumentLines &lines);
 
 } // namespace tgx

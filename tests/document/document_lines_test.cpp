@@ -124,6 +124,38 @@ private slots:
         QCOMPARE(buffer.changeCount(), before == after ? 0 : 1);
     }
 
+    void replacingSeveralLinesIsOneChange_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("middle") << QStringLiteral("a\nb\nc\nd\n") << 2 << QStringList{"C", "B"}
+                                << QStringLiteral("a\nC\nB\nd\n");
+        QTest::newRow("up to the last, break kept") << QStringLiteral("a\nb\nc\n") << 2 << QStringList{"x", ""}
+                                                    << QStringLiteral("a\nx\n\n");
+        QTest::newRow("last without break") << QStringLiteral("a\nb") << 1 << QStringList{"b", "a"}
+                                            << QStringLiteral("b\na");
+        QTest::newRow("breaks inside become blanks") << QStringLiteral("a\nb\n") << 1 << QStringList{"p\nq", "r\rs"}
+                                                     << QStringLiteral("p q\nr s\n");
+        QTest::newRow("one line too many") << QStringLiteral("a\nb\n") << 2 << QStringList{"x", "y"}
+                                           << QStringLiteral("a\nb\n");
+        QTest::newRow("none") << QStringLiteral("a\n") << 1 << QStringList{} << QStringLiteral("a\n");
+    }
+
+    void replacingSeveralLinesIsOneChange()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, line);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, after);
+        StringTextBuffer buffer(before);
+        DocumentLines lines(buffer);
+        lines.replaceLines(line, texts);
+        QCOMPARE(buffer.text(), after);
+        QCOMPARE(buffer.changeCount(), before == after ? 0 : 1);
+    }
+
     void clearEmptiesTheDocument()
     {
         StringTextBuffer buffer(QStringLiteral("a\nb\n"));

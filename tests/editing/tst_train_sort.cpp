@@ -91,12 +91,13 @@ private slots:
         QCOMPARE(namesOf(recordLinesByTime(header() + linesOf(records))), sorted);
     }
 
-    // The document changes line by line, and only where a line moves.
+    // The lines that move are written in one change of the text, and an
+    // ordered document is not changed at all.
     void sortingReplacesOnlyTheLinesThatMove_data()
     {
         QTest::addColumn<QStringList>("records");
         QTest::addColumn<QStringList>("sorted");
-        QTest::addColumn<int>("changes");
+        QTest::addColumn<int>("moved");
 
         QTest::newRow("two swap round a fixed one") << QStringList{"t08:00", "a07:00", "c06:00"}
                                                     << QStringList{"c06:00", "a07:00", "t08:00"} << 2;
@@ -110,12 +111,12 @@ private slots:
     {
         QFETCH(QStringList, records);
         QFETCH(QStringList, sorted);
-        QFETCH(int, changes);
+        QFETCH(int, moved);
 
         StringTextBuffer buffer((header() + linesOf(records)).join(u'\n') + u'\n');
         DocumentLines lines(buffer);
-        QCOMPARE(sortTrainsByTime(lines), changes);
-        QCOMPARE(buffer.changeCount(), changes);
+        QCOMPARE(sortTrainsByTime(lines), moved);
+        QCOMPARE(buffer.changeCount(), moved > 0 ? 1 : 0);
         QCOMPARE(lines.allLines(), header() + linesOf(sorted));
         QVERIFY(buffer.text().endsWith(u'\n'));
     }
