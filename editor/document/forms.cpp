@@ -11,7 +11,7 @@ Forms::Forms(Prompts &prompts, const FileStore &store)
     , A4(A0, m_guard, prompts, A0.lines(), A0)
     , A5(A0, m_guard, prompts, A0.lines(), A0)
 {
-    A0.setForms(&A1, &A2, &A3, &A4);
+    A0.setForms(&A1, &A2, &A3, &A4, &A5);
 }
 
 } // namespace tgx

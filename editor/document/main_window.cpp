@@ -10,6 +10,7 @@
 #include "document/train_list_export.h"
 #include "document/train_list_model.h"
 #include "document/window_placement.h"
+#include "editing/find_bar.h"
 #include "trains/train_dialog.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ const QString kSourceWarning = QStringLiteral(
     "UPOZORNĚNÍ! Neodborným zásahem ve zdrojovém kódu může dojít k okamžitému ukončení tohoto programu nebo "
     "simulátoru, který tento grafikon bude používat.");
 const QString kAddCaption = QStringLiteral("Přidat vlak");
+const QString kFindError = QStringLiteral("Error 00G5");
 const QString kEditCaption = QStringLiteral("Upravit vlak");
 
 constexpr int kClientWidth = 632;
@@ -72,12 +74,13 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
 
 TA0::~TA0() = default;
 
-void TA0::setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train)
+void TA0::setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train, RepeatTrainDialog *repeat)
 {
     m_properties = properties;
     m_help = help;
     m_about = about;
     m_train = train;
+    m_repeat = repeat;
 }
 
 void TA0::createViews()
@@ -107,6 +110,15 @@ void TA0::createViews()
     m_B0->setGeometry(QRect(QPoint(kMargin, 0), kSourceViewSize));
     m_B0->hide();
     connect(m_B0, &QPlainTextEdit::textChanged, this, &TA0::B0Change);
+
+    m_H3 = new FindBar(client);
+    connect(m_H3, &FindBar::textEdited, this, [this](const QString &text) {
+        m_guard.runHandler(kFindError, [&] { findFrom(std::max(selectedRow(), 0), text); });
+    });
+    connect(m_H3, &FindBar::nextRequested, this, [this] {
+        m_guard.runHandler(kFindError, [&] { findFrom(selectedRow() + 1, m_H3->text()); });
+    });
+    connect(m_H3, &FindBar::dismissed, this, &TA0::layOutViews);
 }
 
 void TA0::createStatusBar()
@@ -128,9 +140,18 @@ void TA0::createStatusBar()
 void TA0::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    // The list follows the window; the source view keeps its size.
+    layOutViews();
+}
+
+// The list follows the window; the source view keeps its size. Both stand
+// below the find bar while it is shown.
+void TA0::layOutViews()
+{
     const QSize client = centralWidget()->size();
-    m_B1->setGeometry(kMargin, 0, client.width() - 2 * kMargin, client.height());
+    const int top = m_H3->isVisible() ? m_H3->sizeHint().height() : 0;
+    m_H3->setGeometry(0, 0, client.width(), top);
+    m_B1->setGeometry(kMargin, top, client.width() - 2 * kMargin, client.height() - top);
+    m_B0->move(kMargin, top);
 }
 
 void TA0::showEvent(QShowEvent *event)
@@ -166,10 +187,13 @@ void TA0::rebuildTrainList()
 
 std::optional<int> TA0::selectedTrainLine() const
 {
+    return m_trainList->documentLine(selectedRow());
+}
+
+int TA0::selectedRow() const
+{
     const QModelIndexList selected = m_B1->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return m_trainList->documentLine(selected.first().row());
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void TA0::closeEvent(QCloseEvent *event)

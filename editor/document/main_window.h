@@ -17,6 +17,8 @@ namespace tgx {
 
 class ErrorGuard;
 class FileStore;
+class FindBar;
+class RepeatTrainDialog;
 class Prompts;
 class StatusPanel;
 class TA1;
@@ -33,7 +35,7 @@ public:
     ~TA0() override;
 
     // The dialogs, created after the main window.
-    void setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train);
+    void setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train, RepeatTrainDialog *repeat);
 
     DocumentLines &lines() { return m_lines; }
     DocumentState &state() { return m_state; }
@@ -41,6 +43,7 @@ public:
     TrainListModel &trainList() { return *m_trainList; }
 
     std::optional<int> selectedTrainLine() const override;
+    int selectedRow() const; // -1 when no train is selected
 
     // Menu and tool-bar commands.
     void D2Click(); // New
@@ -60,6 +63,9 @@ public:
     void G1Click(); // Undo
     void G2Click(); // Redo
     void G3Click(); // Copy train
+    void G4Click(); // Repeat train
+    void G5Click(); // Find train
+    void G6Click(); // Sort trains by time
 
     // Opens a file as Open does after its dialog, inside Open's guard: for
     // the file the program is started with.
@@ -81,6 +87,9 @@ private:
     void openTrainDialog(const QString &caption, int loadedLine);
     void createHistoryCommands(QMenu *editMenu);
     void selectTrainLine(std::optional<int> line); // selects nothing when the line holds no listed train
+    void selectTrainRow(int row);
+    void findFrom(int row, const QString &text); // the first matching train from row on
+    void layOutViews();
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
 
     void showFileName(const QString &text) override;
@@ -109,6 +118,8 @@ private:
     QWidget *m_help = nullptr;
     QWidget *m_about = nullptr;
     TA4 *m_train = nullptr;
+    RepeatTrainDialog *m_repeat = nullptr;
+    FindBar *m_H3 = nullptr;        // find bar above the views
     bool m_placed = false;
 };
 

@@ -1,7 +1,12 @@
 #include "document/main_window.h"
 
+#include "document/header_lines.h"
 #include "document/prompts.h"
 #include "document/train_list_model.h"
+#include "editing/find_bar.h"
+#include "editing/repeat_train_dialog.h"
+#include "editing/train_find.h"
+#include "editing/train_sort.h"
 
 #include <QAction>
 #include <QListView>
@@ -12,12 +17,13 @@
 #include <algorithm>
 
 // The main window's everyday editing commands: undo and redo over the
-// document's history, and copying a train.
+// document's history, copying, repeating, finding and sorting trains.
 namespace tgx {
 
 namespace {
 
 const QString kNoTrainToCopy = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete kopírovat.");
+const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
 const QString kAddCaption = QStringLiteral("Přidat vlak");
 
 // The first document line (from 1) that a change wrote, comparing the
@@ -36,6 +42,13 @@ std::optional<int> firstWrittenLine(const QStringList &before, const QStringList
     return int(head + 1);
 }
 
+// The first record line (from 1) whose text is record.
+std::optional<int> firstLineHolding(const QStringList &lines, const QString &record)
+{
+    const qsizetype index = lines.indexOf(record, HeaderLine::FirstTrain - 1);
+    return index < 0 ? std::nullopt : std::optional<int>(int(index + 1));
+}
+
 } // namespace
 
 void TA0::createHistoryCommands(QMenu *editMenu)
@@ -46,7 +59,12 @@ void TA0::createHistoryCommands(QMenu *editMenu)
     m_G2->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QAction *G3 = command("G3", QStringLiteral("Kopírovat vlak..."), &TA0::G3Click, QStringLiteral("Error 00G3"));
     G3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    editMenu->addActions({m_G1, m_G2, G3});
+    QAction *G4 = command("G4", QStringLiteral("Opakovat vlak..."), &TA0::G4Click, QStringLiteral("Error 00G4"));
+    G4->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction *G5 = command("G5", QStringLiteral("Najít vlak..."), &TA0::G5Click, QStringLiteral("Error 00G5"));
+    G5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction *G6 = command("G6", QStringLiteral("Seřadit vlaky podle času"), &TA0::G6Click, QStringLiteral("Error 00G6"));
+    editMenu->addActions({m_G1, m_G2, G3, G4, G5, G6});
 
     // The source view's history is the document's: typing there, Ctrl+Z in
     // it and these commands all work on it.
@@ -82,12 +100,54 @@ void TA0::G3Click()
     openTrainDialog(kAddCaption, *line);
 }
 
+void TA0::G4Click()
+{
+    if (!selectedTrainLine()) {
+        m_prompts.inform(kNoTrainToRepeat);
+        return;
+    }
+    openDialog(m_repeat);
+}
+
+// Finding selects in the train list, so the source view gives way to it.
+void TA0::G5Click()
+{
+    if (m_B0->isVisible())
+        E9Click();
+    m_H3->open();
+    layOutViews();
+}
+
+// The selected train stays selected in its new place.
+void TA0::G6Click()
+{
+    const auto selected = selectedTrainLine();
+    const QString record = selected ? m_lines.line(*selected) : QString();
+    sortTrainsByTime(m_lines);
+    if (selected)
+        selectTrainLine(firstLineHolding(m_lines.allLines(), record));
+}
+
+void TA0::findFrom(int row, const QString &text)
+{
+    const int found = findTrain(m_trainList->summaries(), text, row);
+    m_H3->setFound(found >= 0);
+    if (found >= 0)
+        selectTrainRow(found);
+}
+
 void TA0::selectTrainLine(std::optional<int> line)
 {
     const auto row = line ? m_trainList->rowOf(*line) : std::nullopt;
-    if (!row)
+    if (row)
+        selectTrainRow(*row);
+}
+
+void TA0::selectTrainRow(int row)
+{
+    const QModelIndex index = m_trainList->index(row);
+    if (!index.isValid())
         return;
-    const QModelIndex index = m_trainList->index(*row);
     m_B1->setCurrentIndex(index);
     m_B1->scrollTo(index);
 }

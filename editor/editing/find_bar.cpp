@@ -41,11 +41,13 @@ FindBar::FindBar(QWidget *parent)
 void FindBar::createControls()
 {
     H7 = named<QLabel>(this, "H7");
+    H7->setTextFormat(Qt::PlainText);
     H7->setText(kCaption);
     H4 = named<QLineEdit>(this, "H4");
     H4->setFixedWidth(kFieldWidth);
     H7->setBuddy(H4);
     H5 = named<QLabel>(this, "H5");
+    H5->setTextFormat(Qt::PlainText);
     H5->setText(kNotFound);
     H5->hide();
     H6 = named<QToolButton>(this, "H6");

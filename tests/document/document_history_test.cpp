@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTest>
 
@@ -20,7 +21,7 @@ const QString kVehicles = QStringLiteral("012013000000000000000000000000");
 const QString kOther = record(u"15", u"01142", u"2075808030500", u"1", u"1", u"2081008302000", kVehicles, u"posila");
 const QString kThird = record(u"27", u"00734", u"0000000000000", u"2", u"1", u"1060706302300", kVehicles);
 
-enum class Command { AddTrain, EditTrain, RemoveTrain, Properties, CopyTrain, SourceTyping };
+enum class Command { AddTrain, EditTrain, RemoveTrain, Properties, CopyTrain, RepeatTrain, SortTrains, SourceTyping };
 
 QPlainTextEdit *sourceView(App &app) { return app.main().findChild<QPlainTextEdit *>(QStringLiteral("B0")); }
 QListView *listView(App &app) { return app.main().findChild<QListView *>(QStringLiteral("B1")); }
@@ -83,6 +84,16 @@ void run(App &app, Command command)
         app.trigger("G3");
         dialog.click("F7");
         break;
+    case Command::RepeatTrain: {
+        selectTrain(app, 0);
+        app.trigger("G4");
+        app.forms->A5.findChild<QSpinBox *>(QStringLiteral("B1"))->setValue(3);
+        QTest::mouseClick(app.forms->A5.findChild<QPushButton *>(QStringLiteral("B7")), Qt::LeftButton);
+        break;
+    }
+    case Command::SortTrains:
+        app.trigger("G6");
+        break;
     case Command::SourceTyping: {
         QTextCursor cursor(sourceView(app)->document()->findBlockByNumber(31));
         cursor.movePosition(QTextCursor::EndOfBlock);
@@ -111,6 +122,8 @@ private slots:
         QTest::newRow("remove train") << Command::RemoveTrain << 1;
         QTest::newRow("properties") << Command::Properties << 3;
         QTest::newRow("copy train") << Command::CopyTrain << 1;
+        QTest::newRow("repeat train") << Command::RepeatTrain << 3;
+        QTest::newRow("sort trains") << Command::SortTrains << 1;
         QTest::newRow("typing in the source view") << Command::SourceTyping << 6;
     }
 
@@ -151,7 +164,8 @@ private slots:
         const QString path = openSavedTimetable(app);
         const QByteArray saved = readFile(path);
         const Command commands[] = {Command::AddTrain, Command::RemoveTrain, Command::EditTrain,
-                                    Command::Properties, Command::CopyTrain};
+                                    Command::Properties, Command::CopyTrain, Command::RepeatTrain,
+                                    Command::SortTrains};
         for (Command command : commands)
             run(app, command);
         for (int i = 0; i < int(std::size(commands)); ++i)

@@ -73,6 +73,7 @@ private slots:
             "D6=-", "D7=Export", "D8=Vlastnosti...", "D9=-", "E0=Konec",
             "E1=Editace", "E2=Přidat vlak...@F2", "E3=Upravit vlak...@F5", "E4=Odebrat vlak    @Del",
             "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y", "G3=Kopírovat vlak...@Ctrl+D",
+            "G4=Opakovat vlak...@Ctrl+R", "G5=Najít vlak...@Ctrl+F", "G6=Seřadit vlaky podle času",
             "E5=Zobrazit", "E9=Grafikon", "F0=Zdrojový kód",
             "F1=Nápověda", "F2=Nápověda pro TGX editor@F1", "F3=-", "F4=O programu TGX editor"}));
     }
