@@ -97,8 +97,12 @@ check_mime_type() {
   mkdir -p "$mime/packages"
   cp "$root/usr/share/mime/packages/$app_id.xml" "$mime/packages/"
   # With the folder among the data folders, any output is a complaint.
-  XDG_DATA_DIRS=$scratch update-mime-database "$mime" >"$scratch/mime.log" 2>&1 || true
-  [ ! -s "$scratch/mime.log" ] || { cat "$scratch/mime.log"; fail "update-mime-database complained"; }
+  local status=0
+  XDG_DATA_DIRS=$scratch update-mime-database "$mime" >"$scratch/mime.log" 2>&1 || status=$?
+  if [ $status -ne 0 ] || [ -s "$scratch/mime.log" ]; then
+    cat "$scratch/mime.log"
+    fail "update-mime-database ended with status $status"
+  fi
   grep -qxF "50:application/x-tgx-grafikon:*.46g" "$mime/globs2" || fail "no glob *.46g in $mime/globs2"
   grep -qF "<comment>Grafikon TGX</comment>" "$mime/application/x-tgx-grafikon.xml" ||
     fail "the type's comment is not \"Grafikon TGX\""
@@ -106,14 +110,16 @@ check_mime_type() {
 }
 
 # The unpacked program runs from where it lies, on the system's libraries
-# alone: it must come up (the offscreen platform plugin loaded, then idle in
-# its event loop) and stay up until it is told to end. It may print nothing
-# but the offscreen plugin's own notice that it cannot pass on size hints.
+# alone: it must come up (the offscreen platform plugin loaded, then asleep
+# in its event loop, using no processor time for a second) and stay up until
+# it is told to end. It may print nothing but the offscreen plugin's own
+# notice that it cannot pass on size hints.
 check_program_starts() {
   local program=$root/usr/bin/tgxeditor
   if readelf -d "$program" | grep -Eq "RPATH|RUNPATH"; then fail "$program carries a library path"; fi
   local runtime=$scratch/runtime
-  mkdir -p -m 700 "$runtime"
+  rm -rf "$runtime"
+  mkdir -m 700 "$runtime"
   env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$runtime" \
     "$program" >"$scratch/program.log" 2>&1 &
   local pid=$! previous="" now waited=0
@@ -123,9 +129,11 @@ check_program_starts() {
     waited=$((waited + 1))
     kill -0 "$pid" 2>/dev/null || { cat "$scratch/program.log"; fail "the program ended by itself"; }
     [ "$(readlink "/proc/$pid/exe")" = "$program" ] || fail "process $pid is not $program"
-    # CPU time used so far: user and system ticks.
-    now=$(awk '{print $14 + $15}' "/proc/$pid/stat")
-    if grep -q "libqoffscreen.so" "/proc/$pid/maps" && [ "$now" = "$previous" ]; then break; fi
+    # State and processor time used so far (user and system ticks).
+    now=$(awk '{print $3, $14 + $15}' "/proc/$pid/stat")
+    if grep -q "libqoffscreen.so" "/proc/$pid/maps" && [ "${now%% *}" = S ] && [ "$now" = "$previous" ]; then
+      break
+    fi
     previous=$now
     [ $waited -lt 30 ] || fail "the program did not settle in its event loop within 30 s"
   done

@@ -72,15 +72,17 @@ private slots:
     }
 
     // A PNG left behind when the drawing changed shows here: run
-    // scripts/draw-program-icons.
+    // scripts/draw-program-icons. Colours are compared weighted by their
+    // opacity (the colour of an almost transparent pixel does not show),
+    // allowing the rounding by which blending differs between processors.
     void pngIsTheProgramsDrawing()
     {
         QFETCH(int, size);
         const QImage png(kIcons + QStringLiteral("/tgxeditor-%1.png").arg(size));
         QCOMPARE(png.size(), QSize(size, size));
-        // Compared as stored: colour and opacity apart.
-        const QImage drawn = drawnIcon(size).convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(largestDifference(png.convertToFormat(QImage::Format_ARGB32), drawn), 0);
+        const int difference =
+            largestDifference(png.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawnIcon(size));
+        QVERIFY2(difference <= 3, qPrintable(QStringLiteral("a pixel differs by %1").arg(difference)));
     }
 
     void svgIsTheSameDrawing_data()
@@ -91,8 +93,7 @@ private slots:
     }
 
     // The SVG rendered at any size gives the drawing at that size, up to the
-    // smoothing of edges (compared with colours weighted by their opacity,
-    // as the colour of an almost transparent pixel does not show).
+    // smoothing of edges.
     void svgIsTheSameDrawing()
     {
         QFETCH(int, size);
