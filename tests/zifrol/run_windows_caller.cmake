@@ -30,16 +30,22 @@ set(ENV{WINEPREFIX} ${PREFIX})
 set(ENV{WINEDEBUG} -all)
 set(ENV{WINEDLLOVERRIDES} "mscoree,mshtml=") # no Mono or Gecko installer in a new prefix
 
+# The program loads zifrol.dll from its own folder.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+file(COPY ${CALLER} ${DLL} DESTINATION ${WORK_DIR})
+get_filename_component(program ${CALLER} NAME)
+
 # A new prefix takes wine a while to fill; done once here, so that the calls
 # below are timed on their own. Its output goes to a file: wine's service
 # processes outlive the command, and a pipe they hold would be waited for.
 string(TIMESTAMP start "%s")
 if(NOT EXISTS ${PREFIX}/system.reg)
   execute_process(COMMAND ${WINE} wineboot --init RESULT_VARIABLE failed
-    INPUT_FILE /dev/null OUTPUT_FILE ${PREFIX}.log ERROR_FILE ${PREFIX}.log)
+    INPUT_FILE /dev/null OUTPUT_FILE ${WORK_DIR}/wineboot.log ERROR_FILE ${WORK_DIR}/wineboot.log)
   execute_process(COMMAND ${WINESERVER} -w)
   if(failed OR NOT EXISTS ${PREFIX}/system.reg)
-    file(READ ${PREFIX}.log output)
+    file(READ ${WORK_DIR}/wineboot.log output)
     message(FATAL_ERROR "wine could not create its prefix ${PREFIX}:\n${output}")
   endif()
   string(TIMESTAMP now "%s")
@@ -57,12 +63,6 @@ function(quiet)
 endfunction()
 quiet(${WINESERVER} -p30)
 quiet(${WINE} cmd.exe /c exit)
-
-# The program loads zifrol.dll from its own folder.
-file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR})
-file(COPY ${CALLER} ${DLL} DESTINATION ${WORK_DIR})
-get_filename_component(program ${CALLER} NAME)
 
 set(failures "")
 set(calls 0)
