@@ -2,7 +2,8 @@
 # Checks of the Debian package, each a CTest test of its own. "build" makes
 # the .deb with cpack from the build tree and unpacks it with dpkg -x; every
 # other check looks at that package or its unpacked files, as a user's
-# system would get them.
+# system would get them. CPACK names the cpack of the CMake that configured
+# the build tree (default: cpack).
 #   package_checks.sh CHECK BUILD_DIR SCRATCH_DIR APP_ID
 set -euo pipefail
 check=$1 build=$2 scratch=$3 app_id=$4
@@ -22,7 +23,7 @@ deb() {
 build_package() {
   rm -rf "$scratch"
   mkdir -p "$scratch/out"
-  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+  "${CPACK:-cpack}" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log"; fail "cpack -G DEB"; }
   local package
   package=$(deb)
