@@ -12,14 +12,20 @@ namespace {
 
 constexpr int kSize = 18;
 
+// Draws in the 18 x 18 units of a tool-bar image, scaled to size pixels.
+void paintScaled(QPainter &painter, int size, const std::function<void(QPainter &)> &draw)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / double(kSize), size / double(kSize));
+    draw(painter);
+}
+
 QIcon drawn(int size, const std::function<void(QPainter &)> &draw)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / double(kSize), size / double(kSize));
-    draw(painter);
+    paintScaled(painter, size, draw);
     return QIcon(pixmap);
 }
 
@@ -59,6 +65,25 @@ void badge(QPainter &p, const QColor &colour)
     p.setBrush(colour);
     p.drawEllipse(QPointF(13.5, 4.5), 4, 4);
     p.setPen(QPen(Qt::white, 1.6));
+}
+
+// A small timetable graph: train paths over a grid.
+void timetableGraph(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 17, 17), 2, 2);
+    p.setPen(QPen(QColor(190, 190, 190), 0.4));
+    for (int i = 3; i < 18; i += 3) {
+        p.drawLine(QPointF(i, 1), QPointF(i, 17));
+        p.drawLine(QPointF(1, i), QPointF(17, i));
+    }
+    p.setPen(QPen(QColor(200, 30, 30), 1.4));
+    p.drawLine(QPointF(1.5, 16), QPointF(16.5, 2));
+    p.setPen(QPen(QColor(30, 90, 200), 1.4));
+    p.drawLine(QPointF(1.5, 3), QPointF(9, 10));
+    p.drawLine(QPointF(9, 10), QPointF(12, 10));
+    p.drawLine(QPointF(12, 10), QPointF(16.5, 15));
 }
 
 } // namespace
@@ -145,23 +170,12 @@ QIcon help()
 
 QIcon programIcon()
 {
-    // A small timetable graph: train paths over a grid.
-    return drawn(64, [](QPainter &p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(0.5, 0.5, 17, 17), 2, 2);
-        p.setPen(QPen(QColor(190, 190, 190), 0.4));
-        for (int i = 3; i < 18; i += 3) {
-            p.drawLine(QPointF(i, 1), QPointF(i, 17));
-            p.drawLine(QPointF(1, i), QPointF(17, i));
-        }
-        p.setPen(QPen(QColor(200, 30, 30), 1.4));
-        p.drawLine(QPointF(1.5, 16), QPointF(16.5, 2));
-        p.setPen(QPen(QColor(30, 90, 200), 1.4));
-        p.drawLine(QPointF(1.5, 3), QPointF(9, 10));
-        p.drawLine(QPointF(9, 10), QPointF(12, 10));
-        p.drawLine(QPointF(12, 10), QPointF(16.5, 15));
-    });
+    return drawn(64, timetableGraph);
+}
+
+void paintProgramIcon(QPainter &painter, int size)
+{
+    paintScaled(painter, size, timetableGraph);
 }
 
 } // namespace tgx::ToolBarImages
