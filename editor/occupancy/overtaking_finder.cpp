@@ -2,6 +2,7 @@
 #include "occupancy/pair_findings.h"
 #include "trains/station_table.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <optional>
@@ -129,7 +130,7 @@ int LatestArrivals::lastUnder(int node, int minute) const
 class SectionSweep {
 public:
     SectionSweep(std::span<const Leg> legs, const QList<PlannedTrain> &trains, FindingDetail section,
-                 std::vector<quint8> &named, QList<Finding> &findings)
+                 std::vector<quint8> &named, FindingLists &findings)
         : m_days(legs), m_trains(trains), m_section(section), m_named(named), m_findings(findings)
     {
     }
@@ -143,7 +144,7 @@ private:
     const QList<PlannedTrain> &m_trains;
     FindingDetail m_section;
     std::vector<quint8> &m_named; // overtaken trains each train names so far
-    QList<Finding> &m_findings;
+    FindingLists &m_findings;
     std::optional<LatestArrivals> m_latest; // built once the section has an overtaking
 };
 
@@ -183,17 +184,21 @@ void SectionSweep::report(int overtaking, int first, int last)
         a = m_latest->lastAfter(first, a, m_days.arrivals()[overtaking]);
         if (a < 0)
             return;
-        m_findings.append({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train(a)});
+        m_findings.add({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train(a)});
         ++m_named[train];
     }
 }
 
-// The legs of every train on every line section, by section and then by
-// departure (counting sorts, as minutes and sections are few), trains in line
-// order within a minute.
+// Which neighbour codes the simulator's station table names: overtakings are
+// checked on the sections to and from those only, as a finding names the station.
+using StationCodes = std::array<bool, kCodes>;
+
+// The legs of every train on the checked line sections, by section and then
+// by departure (counting sorts, as minutes and sections are few), trains in
+// line order within a minute.
 class Sections {
 public:
-    explicit Sections(const QList<PlannedTrain> &trains);
+    Sections(const QList<PlannedTrain> &trains, const StationCodes &stations);
     std::span<const Leg> of(const Section &section) const;
 
 private:
@@ -201,16 +206,17 @@ private:
     std::array<int, kSections + 1> m_start {}; // legs of a section start here
 };
 
-Sections::Sections(const QList<PlannedTrain> &trains)
+Sections::Sections(const QList<PlannedTrain> &trains, const StationCodes &stations)
 {
     // Each train's legs: to the neighbour it leaves for, from the one it comes from.
     const auto legsOf = [](const PlannedTrain &train) {
         return std::array<std::pair<const PlannedRun *, bool>, 2>{{{&train.departure, true}, {&train.arrival, false}}};
     };
+    const auto checked = [&](const PlannedRun &run) { return run.present() && stations[run.code]; };
     std::array<int, kMinutesPerDay + 1> minuteStart {};
     for (const PlannedTrain &train : trains) {
         for (const auto &[run, toNeighbour] : legsOf(train)) {
-            if (run->present()) {
+            if (checked(*run)) {
                 ++minuteStart[run->departure + 1];
                 ++m_start[Section{toNeighbour, run->code}.index() + 1];
             }
@@ -223,7 +229,7 @@ Sections::Sections(const QList<PlannedTrain> &trains)
     std::vector<Leg> byMinute(m_start.back());
     for (qsizetype i = 0; i < trains.size(); ++i) {
         for (const auto &[run, toNeighbour] : legsOf(trains[i])) {
-            if (run->present())
+            if (checked(*run))
                 byMinute[minuteStart[run->departure]++] = {int(i), run->departure,
                                                            minutesBetween(run->departure, run->arrival),
                                                            Section{toNeighbour, run->code}.index()};
@@ -243,15 +249,20 @@ std::span<const Leg> Sections::of(const Section &section) const
 
 } // namespace
 
-void findOvertakings(const QList<PlannedTrain> &trains, int simulator, QList<Finding> &findings)
+void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLists &findings)
 {
-    const Sections sections(trains);
+    StationCodes stations {};
+    for (int code = 1; code < kCodes; ++code)
+        stations[code] = neighbourShortName(simulator, code, {}).has_value();
+    if (std::find(stations.begin(), stations.end(), true) == stations.end())
+        return;
+    const Sections sections(trains, stations);
     std::vector<quint8> named(trains.size(), 0);
     for (const bool toNeighbour : {true, false}) {
         const auto detail = toNeighbour ? FindingDetail::OvertakingTo : FindingDetail::OvertakingFrom;
         for (int code = 1; code < kCodes; ++code) {
             const std::span<const Leg> legs = sections.of({toNeighbour, code});
-            if (legs.size() >= 2 && neighbourShortName(simulator, code, {}))
+            if (legs.size() >= 2)
                 SectionSweep(legs, trains, detail, named, findings).run();
         }
     }
