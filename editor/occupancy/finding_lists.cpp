@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <vector>
 
 namespace tgx {
@@ -9,8 +10,10 @@ namespace tgx {
 namespace {
 
 // Trains are indexed in line order, so their indices order the other lines.
+// A train may overtake one train on both of its line sections: the section
+// to the neighbour comes first.
 const auto lineThenOther = [](const Finding &a, const Finding &b) {
-    return a.line != b.line ? a.line < b.line : a.other < b.other;
+    return std::tie(a.line, a.other, a.detail) < std::tie(b.line, b.other, b.detail);
 };
 
 // Sorts findings of one kind by line and then by the other line: a counting

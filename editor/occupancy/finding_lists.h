@@ -12,7 +12,8 @@ namespace tgx {
 class FindingLists {
 public:
     void add(const Finding &finding) { m_lists[int(finding.kind)].append(finding); }
-    // Every finding, sorted by line, then by kind, then by the other line.
+    // Every finding, sorted by line, then by kind, then by the other line
+    // (and by detail, for one train overtaken on both line sections).
     QList<Finding> takeSorted();
 
 private:

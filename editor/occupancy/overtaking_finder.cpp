@@ -1,4 +1,4 @@
-#include "occupancy/occupancy_interval.h"
+#include "occupancy/line_sections.h"
 #include "occupancy/pair_findings.h"
 #include "trains/station_table.h"
 
@@ -6,72 +6,11 @@
 #include <array>
 #include <climits>
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace tgx {
 
 namespace {
-
-constexpr int kCodes = 10; // neighbour codes are one digit
-// A train leaves before another when it leaves 1 to this many minutes earlier.
-constexpr int kLongestLead = 719;
-
-// A line section: the line to (or from) the neighbour of a code.
-struct Section {
-    bool toNeighbour;
-    int code;
-    int index() const { return (toNeighbour ? 0 : kCodes) + code; } // sections to neighbours first
-};
-constexpr int kSections = 2 * kCodes;
-
-// One train's run on a line section: when it leaves one end and how long it
-// takes to the other.
-struct Leg {
-    int train;
-    int departure; // minute of the day
-    int trip;      // minutes, 0 to 1439
-    int section;   // Section::index()
-};
-
-// The legs of one section sorted by departure, with the legs of the day
-// before that left within 719 minutes of a departure of the day: the legs
-// from index earlier() on are the day's, those before them the day before's,
-// whose minutes count from the day's midnight (and are negative).
-class TwoDays {
-public:
-    explicit TwoDays(std::span<const Leg> legs);
-
-    int size() const { return int(m_departure.size()); }
-    int earlier() const { return m_earlier; }
-    int train(int i) const { return m_legs[i < m_earlier ? m_firstEarlier + i : i - m_earlier].train; }
-    const std::vector<int> &departures() const { return m_departure; } // rising
-    const std::vector<int> &arrivals() const { return m_arrival; }
-
-private:
-    std::span<const Leg> m_legs;
-    int m_firstEarlier; // the first leg that also leaves the day before
-    int m_earlier;
-    std::vector<int> m_departure;
-    std::vector<int> m_arrival;
-};
-
-TwoDays::TwoDays(std::span<const Leg> legs)
-    : m_legs(legs)
-    , m_firstEarlier(int(std::lower_bound(legs.begin(), legs.end(), kMinutesPerDay - kLongestLead,
-                                          [](const Leg &leg, int minute) { return leg.departure < minute; })
-                         - legs.begin()))
-    , m_earlier(int(legs.size()) - m_firstEarlier)
-{
-    m_departure.reserve(m_earlier + legs.size());
-    m_arrival.reserve(m_earlier + legs.size());
-    for (const int day : {-kMinutesPerDay, 0}) {
-        for (const Leg &leg : day < 0 ? legs.subspan(m_firstEarlier) : legs) {
-            m_departure.push_back(day + leg.departure);
-            m_arrival.push_back(day + leg.departure + leg.trip);
-        }
-    }
-}
 
 // The latest arrival over ranges of legs, to find the legs that arrive after
 // a given minute without looking at the others.
@@ -129,7 +68,7 @@ int LatestArrivals::lastUnder(int node, int minute) const
 // The overtakings on one line section.
 class SectionSweep {
 public:
-    SectionSweep(std::span<const Leg> legs, const QList<PlannedTrain> &trains, FindingDetail section,
+    SectionSweep(std::span<const SectionLeg> legs, const QList<PlannedTrain> &trains, FindingDetail section,
                  std::vector<quint8> &named, FindingLists &findings)
         : m_days(legs), m_trains(trains), m_section(section), m_named(named), m_findings(findings)
     {
@@ -140,7 +79,7 @@ public:
 private:
     void report(int overtaking, int first, int last);
 
-    TwoDays m_days;
+    LegsOverTwoDays m_days;
     const QList<PlannedTrain> &m_trains;
     FindingDetail m_section;
     std::vector<quint8> &m_named; // overtaken trains each train names so far
@@ -189,79 +128,21 @@ void SectionSweep::report(int overtaking, int first, int last)
     }
 }
 
-// Which neighbour codes the simulator's station table names: overtakings are
-// checked on the sections to and from those only, as a finding names the station.
-using StationCodes = std::array<bool, kCodes>;
-
-// The legs of every train on the checked line sections, by section and then
-// by departure (counting sorts, as minutes and sections are few), trains in
-// line order within a minute.
-class Sections {
-public:
-    Sections(const QList<PlannedTrain> &trains, const StationCodes &stations);
-    std::span<const Leg> of(const Section &section) const;
-
-private:
-    std::vector<Leg> m_legs;
-    std::array<int, kSections + 1> m_start {}; // legs of a section start here
-};
-
-Sections::Sections(const QList<PlannedTrain> &trains, const StationCodes &stations)
-{
-    // Each train's legs: to the neighbour it leaves for, from the one it comes from.
-    const auto legsOf = [](const PlannedTrain &train) {
-        return std::array<std::pair<const PlannedRun *, bool>, 2>{{{&train.departure, true}, {&train.arrival, false}}};
-    };
-    const auto checked = [&](const PlannedRun &run) { return run.present() && stations[run.code]; };
-    std::array<int, kMinutesPerDay + 1> minuteStart {};
-    for (const PlannedTrain &train : trains) {
-        for (const auto &[run, toNeighbour] : legsOf(train)) {
-            if (checked(*run)) {
-                ++minuteStart[run->departure + 1];
-                ++m_start[Section{toNeighbour, run->code}.index() + 1];
-            }
-        }
-    }
-    for (int minute = 1; minute <= kMinutesPerDay; ++minute)
-        minuteStart[minute] += minuteStart[minute - 1];
-    for (int section = 1; section <= kSections; ++section)
-        m_start[section] += m_start[section - 1];
-    std::vector<Leg> byMinute(m_start.back());
-    for (qsizetype i = 0; i < trains.size(); ++i) {
-        for (const auto &[run, toNeighbour] : legsOf(trains[i])) {
-            if (checked(*run))
-                byMinute[minuteStart[run->departure]++] = {int(i), run->departure,
-                                                           minutesBetween(run->departure, run->arrival),
-                                                           Section{toNeighbour, run->code}.index()};
-        }
-    }
-    m_legs.resize(byMinute.size());
-    std::array<int, kSections + 1> next = m_start;
-    for (const Leg &leg : byMinute)
-        m_legs[next[leg.section]++] = leg;
-}
-
-std::span<const Leg> Sections::of(const Section &section) const
-{
-    const int first = m_start[section.index()];
-    return std::span(m_legs).subspan(first, m_start[section.index() + 1] - first);
-}
-
 } // namespace
 
 void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLists &findings)
 {
     StationCodes stations {};
-    for (int code = 1; code < kCodes; ++code)
+    for (int code = 1; code < kNeighbourCodes; ++code)
         stations[code] = neighbourShortName(simulator, code, {}).has_value();
     if (std::find(stations.begin(), stations.end(), true) == stations.end())
         return;
-    const Sections sections(trains, stations);
+    const SectionLegs sections(trains, stations);
     std::vector<quint8> named(trains.size(), 0);
     for (const bool toNeighbour : {true, false}) {
         const auto detail = toNeighbour ? FindingDetail::OvertakingTo : FindingDetail::OvertakingFrom;
-        for (int code = 1; code < kCodes; ++code) {
-            const std::span<const Leg> legs = sections.of({toNeighbour, code});
+        for (int code = 1; code < kNeighbourCodes; ++code) {
+            const std::span<const SectionLeg> legs = sections.of({toNeighbour, code});
             if (legs.size() >= 2)
                 SectionSweep(legs, trains, detail, named, findings).run();
         }

@@ -168,6 +168,11 @@ void OccupancyFindingsTest::findsOvertakings_data()
         << test::kHutky << QString()
         << QStringList{record("00001", "-", "1", "2 2350 0030"), record("00002", "-", "2", "2 0005 0020")}
         << QStringList{"32: Os 2 předjíždí Os 1 (řádek 31) na trati do stanice Vrbinov"};
+    QTest::newRow("one train on both sections, the one to the neighbour first")
+        << test::kHutky << QString()
+        << QStringList{record("00001", "1 0700 0740", "1", "2 0750 0830"), record("00002", "1 0710 0730", "2", "2 0755 0810")}
+        << QStringList{"32: Os 2 předjíždí Os 1 (řádek 31) na trati do stanice Vrbinov",
+                       "32: Os 2 předjíždí Os 1 (řádek 31) na trati ze stanice Zálesí"};
     QTest::newRow("arriving together")
         << test::kHutky << QString()
         << QStringList{record("00001", "-", "1", "2 0800 0830"), record("00002", "-", "2", "2 0810 0830")}
