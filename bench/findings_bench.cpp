@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <time.h>
 
@@ -167,6 +168,12 @@ int timeEqualTrains()
 
 int main(int argc, char *argv[])
 {
+    // glibc gives freed memory back to the system, or keeps it, depending on
+    // the sizes freed before; a run would then time page faults or not by the
+    // sizes timed before it. Keeping freed memory makes every run start alike.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
+    mallopt(M_TOP_PAD, 64 * 1024 * 1024);
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments().mid(1);
     if (arguments.contains(QStringLiteral("--equal")))

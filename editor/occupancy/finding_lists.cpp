@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <span>
 #include <tuple>
 #include <vector>
 
@@ -41,35 +42,36 @@ void sortByLine(QList<Finding> &findings)
     findings = std::move(sorted);
 }
 
+// The first line that any of the lists has, or INT_MAX when all are empty.
+template<std::size_t N>
+int firstLine(const std::array<std::span<const Finding>, N> &lists)
+{
+    int line = INT_MAX;
+    for (const std::span<const Finding> &findings : lists) {
+        if (!findings.empty())
+            line = std::min(line, findings.front().line);
+    }
+    return line;
+}
+
 } // namespace
 
 QList<Finding> FindingLists::takeSorted()
 {
     qsizetype total = 0;
-    for (QList<Finding> &list : m_lists) {
-        sortByLine(list);
-        total += list.size();
+    std::array<std::span<const Finding>, kKinds> rest;
+    for (int kind = 0; kind < kKinds; ++kind) {
+        sortByLine(m_lists[kind]);
+        total += m_lists[kind].size();
+        rest[kind] = m_lists[kind];
     }
     // Line by line, the kinds in their order.
     QList<Finding> sorted;
     sorted.reserve(total);
-    std::array<const Finding *, kKinds> next;
-    std::array<const Finding *, kKinds> end;
-    for (int kind = 0; kind < kKinds; ++kind) {
-        next[kind] = m_lists[kind].constData();
-        end[kind] = m_lists[kind].constData() + m_lists[kind].size();
-    }
-    for (;;) {
-        int line = INT_MAX;
-        for (int kind = 0; kind < kKinds; ++kind) {
-            if (next[kind] != end[kind])
-                line = std::min(line, next[kind]->line);
-        }
-        if (line == INT_MAX)
-            break;
-        for (int kind = 0; kind < kKinds; ++kind) {
-            while (next[kind] != end[kind] && next[kind]->line == line)
-                sorted.append(*next[kind]++);
+    for (int line = firstLine(rest); line != INT_MAX; line = firstLine(rest)) {
+        for (std::span<const Finding> &findings : rest) {
+            for (; !findings.empty() && findings.front().line == line; findings = findings.subspan(1))
+                sorted.append(findings.front());
         }
     }
     m_lists = {};

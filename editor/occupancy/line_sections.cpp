@@ -6,38 +6,52 @@
 
 namespace tgx {
 
-SectionLegs::SectionLegs(const QList<PlannedTrain> &trains, const StationCodes &stations)
+namespace {
+
+// A train's legs: to the neighbour it leaves for, from the one it comes from.
+std::array<std::pair<const PlannedRun *, bool>, 2> legsOf(const PlannedTrain &train)
 {
-    // Each train's legs: to the neighbour it leaves for, from the one it comes from.
-    const auto legsOf = [](const PlannedTrain &train) {
-        return std::array<std::pair<const PlannedRun *, bool>, 2>{{{&train.departure, true}, {&train.arrival, false}}};
-    };
+    return {{{&train.departure, true}, {&train.arrival, false}}};
+}
+
+// The legs of every train on the checked sections, sorted by departure (a
+// counting sort, as minutes are few), trains in line order within a minute.
+std::vector<SectionLeg> legsByDeparture(const QList<PlannedTrain> &trains, const StationCodes &stations)
+{
     const auto checked = [&](const PlannedRun &run) { return run.present() && stations[run.code]; };
-    std::array<int, kMinutesPerDay + 1> minuteStart {};
+    std::array<int, kMinutesPerDay + 1> start {};
     for (const PlannedTrain &train : trains) {
         for (const auto &[run, toNeighbour] : legsOf(train)) {
-            if (checked(*run)) {
-                ++minuteStart[run->departure + 1];
-                ++m_start[LineSection{toNeighbour, run->code}.index() + 1];
-            }
+            if (checked(*run))
+                ++start[run->departure + 1];
         }
     }
     for (int minute = 1; minute <= kMinutesPerDay; ++minute)
-        minuteStart[minute] += minuteStart[minute - 1];
-    for (int section = 1; section <= kLineSections; ++section)
-        m_start[section] += m_start[section - 1];
-    std::vector<SectionLeg> byMinute(m_start.back());
+        start[minute] += start[minute - 1];
+    std::vector<SectionLeg> legs(start.back());
     for (qsizetype i = 0; i < trains.size(); ++i) {
         for (const auto &[run, toNeighbour] : legsOf(trains[i])) {
             if (checked(*run))
-                byMinute[minuteStart[run->departure]++] = {int(i), run->departure,
-                                                           minutesBetween(run->departure, run->arrival),
-                                                           LineSection{toNeighbour, run->code}.index()};
+                legs[start[run->departure]++] = {int(i), run->departure, minutesBetween(run->departure, run->arrival),
+                                                 LineSection{toNeighbour, run->code}.index()};
         }
     }
-    m_legs.resize(byMinute.size());
+    return legs;
+}
+
+} // namespace
+
+SectionLegs::SectionLegs(const QList<PlannedTrain> &trains, const StationCodes &stations)
+{
+    // The legs sorted by departure, then gathered by section in that order.
+    const std::vector<SectionLeg> byDeparture = legsByDeparture(trains, stations);
+    for (const SectionLeg &leg : byDeparture)
+        ++m_start[leg.section + 1];
+    for (int section = 1; section <= kLineSections; ++section)
+        m_start[section] += m_start[section - 1];
+    m_legs.resize(byDeparture.size());
     std::array<int, kLineSections + 1> next = m_start;
-    for (const SectionLeg &leg : byMinute)
+    for (const SectionLeg &leg : byDeparture)
         m_legs[next[leg.section]++] = leg;
 }
 
