@@ -125,7 +125,7 @@ struct UnreadableRecord {
 // Everything the chart and the checks show for a document: the rows in chart
 // order (the simulator's tracks in the order of its track list, then every
 // other track character records use), the trains, and the findings sorted by
-// line and, within a line, by kind.
+// line and, within a line, by kind and then by the other line they name.
 struct OccupancyPlan {
     QList<TrackRow> rows;
     QList<PlannedTrain> trains;          // in line order
