@@ -29,7 +29,8 @@ const QColor kSelectedFrame(0, 0, 0);
 constexpr int kLabelPadding = 3;
 constexpr int kMinorSteps[] = {5, 10, 15, 30}; // minutes between the lines inside an hour
 constexpr double kMinorSpacing = 12;           // pixels the minor lines need at least
-constexpr int kHourLabelSteps[] = {1, 2, 3, 4, 6, 12};
+constexpr int kClockLabelSteps[] = {15, 30, 60};     // minutes between times written as "06:30"
+constexpr int kHourLabelSteps[] = {1, 2, 3, 4, 6, 12}; // hours between bare hours
 
 QColor categoryColour(TrainCategory category)
 {
@@ -183,28 +184,43 @@ private:
         m_p.drawText(QPointF(visible.left() + kLabelPadding, baseline), label);
     }
 
+    // How often the time is written above the rows: as "06:30" every quarter,
+    // half or whole hour when that fits, else as the bare hour ("6") every
+    // one to twelve hours.
+    std::pair<int, bool> timeLabelStep() const
+    {
+        const double ppm = m_grid.pixelsPerMinute();
+        const double clockWidth = m_metrics.horizontalAdvance(QStringLiteral("00:00")) + 2 * kLabelPadding;
+        for (const int minutes : kClockLabelSteps) {
+            if (minutes * ppm >= clockWidth)
+                return {minutes, true};
+        }
+        const double hourWidth = m_metrics.horizontalAdvance(QStringLiteral("24")) + 2 * kLabelPadding;
+        const int *hours = std::find_if(std::begin(kHourLabelSteps), std::end(kHourLabelSteps) - 1,
+                                        [&](int step) { return step * 60 * ppm >= hourWidth; });
+        return {*hours * 60, false};
+    }
+
     void paintHourLabels()
     {
         const QRect header(ChartLayout::kTrackColumnWidth, 0, m_timeArea.width(), ChartLayout::kHeaderHeight);
         m_p.fillRect(header, kMargin);
         m_p.setPen(kMarginLine);
         m_p.drawLine(header.bottomLeft(), header.bottomRight());
-        const double hourWidth = 60 * m_grid.pixelsPerMinute();
-        const bool full = m_metrics.horizontalAdvance(QStringLiteral("00:00")) + 2 * kLabelPadding <= hourWidth;
-        const double needed = m_metrics.horizontalAdvance(QStringLiteral("24")) + 2 * kLabelPadding;
-        const int *step = std::find_if(std::begin(kHourLabelSteps), std::end(kHourLabelSteps) - 1,
-                                       [&](int hours) { return hours * hourWidth >= needed; });
+        const auto [step, clock] = timeLabelStep();
         const int baseline = (ChartLayout::kHeaderHeight + m_metrics.ascent() - m_metrics.descent()) / 2;
+        // A time whose mark is scrolled away is not written, so no cut-off text shows.
+        const int first = std::max(0, int(std::ceil(m_grid.minuteAt(header.left()) / step)) * step);
         m_p.save();
         m_p.setClipRect(header);
-        for (int hour = 0; hour < 24; hour += *step) {
-            const double x = m_grid.x(hour * 60);
-            if (x > header.right() || x + hourWidth * *step < header.left())
-                continue;
+        for (int minute = first; minute < kDayMinutes && m_grid.x(minute) <= header.right(); minute += step) {
+            const double x = m_grid.x(minute);
             m_p.setPen(kMarginLine);
             m_p.drawLine(QPointF(x, header.bottom() - 4), QPointF(x, header.bottom()));
             m_p.setPen(kText);
-            const QString text = full ? QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0')) : QString::number(hour);
+            const QString text = clock ? QStringLiteral("%1:%2").arg(minute / 60, 2, 10, QLatin1Char('0'))
+                                             .arg(minute % 60, 2, 10, QLatin1Char('0'))
+                                       : QString::number(minute / 60);
             m_p.drawText(QPointF(x + kLabelPadding, baseline), text);
         }
         m_p.restore();
