@@ -7,42 +7,18 @@
 
 namespace tgx::test {
 
-namespace {
-
-PlannedTrain train(int line, int typeIndex, int number, TrainCategory category, bool inConflict = false)
-{
-    PlannedTrain planned;
-    planned.line = line;
-    planned.typeIndex = typeIndex;
-    planned.number = number;
-    planned.category = category;
-    planned.inConflict = inConflict;
-    return planned;
-}
-
-OccupancyBar bar(int trainIndex, int first, int last, int estimatedFirst = 0, int estimatedLast = -1)
-{
-    return {trainIndex, first, last, estimatedFirst, estimatedLast};
-}
-
-} // namespace
-
 OccupancyPlan samplePlan()
 {
+    using enum TrainCategory;
     OccupancyPlan plan;
-    PlannedTrain other = train(kOther, -1, 5, TrainCategory::Other);
-    other.typeCode[0] = u'9';
-    other.typeCode[1] = u'9';
-    plan.trains = {train(kOs, 8, 4521, TrainCategory::Passenger, true),
-                   train(kPn, 14, 60001, TrainCategory::Freight, true),
-                   train(kLv, 18, 1, TrainCategory::Locomotive),
-                   train(kEx, 4, 120, TrainCategory::Passenger),
-                   train(kR, 5, 800, TrainCategory::Passenger),
-                   train(kMn, 16, 3, TrainCategory::Freight),
-                   other};
-    plan.rows = {{u'1', {bar(2, 0, 15), bar(0, 420, 440), bar(1, 430, 460, 451, 460), bar(2, 1430, 1439)}},
-                 {u'2', {bar(4, 300, 540), bar(5, 360, 365), bar(3, 600, 600)}},
-                 {u'X', {bar(6, 900, 1000, 900, 909)}}};
+    plan.trains = {{kOs, 4521, 8, {}, Passenger, true}, {kPn, 60001, 14, {}, Freight, true},
+                   {kLv, 1, 18, {}, Locomotive, false}, {kEx, 120, 4, {}, Passenger, false},
+                   {kR, 800, 5, {}, Passenger, false},  {kMn, 3, 16, {}, Freight, false},
+                   {kOther, 5, -1, {u'9', u'9'}, Other, false}};
+    // Bars: train index, first and last minute, estimated first and last minute.
+    plan.rows = {{u'1', {{2, 0, 15, 0, -1}, {0, 420, 440, 0, -1}, {1, 430, 460, 451, 460}, {2, 1430, 1439, 0, -1}}},
+                 {u'2', {{4, 300, 540, 0, -1}, {5, 360, 365, 0, -1}, {3, 600, 600, 0, -1}}},
+                 {u'X', {{6, 900, 1000, 900, 909}}}};
     return plan;
 }
 
