@@ -2,12 +2,21 @@
 
 #include "trains/train_types.h"
 
+#include <algorithm>
+
 namespace tgx {
 
 QString trainLabel(const PlannedTrain &train)
 {
     const QString type = train.typeIndex >= 0 ? trainTypes()[train.typeIndex] : QString(train.typeCode, 2);
     return type + u' ' + QString::number(train.number);
+}
+
+const PlannedTrain *OccupancyPlan::trainOnLine(int line) const
+{
+    const auto found = std::lower_bound(trains.begin(), trains.end(), line,
+                                        [](const PlannedTrain &train, int l) { return train.line < l; });
+    return found != trains.end() && found->line == line ? &*found : nullptr;
 }
 
 } // namespace tgx

@@ -14,6 +14,28 @@ enum class TrainCategory : quint8 {
     Other,      // a type code outside the table
 };
 
+// One block of a train's record in minutes of the day (0 to 1439): the run
+// from the neighbour it comes from to the own station, or from the own
+// station to the neighbour it goes to.
+struct PlannedRun {
+    quint8 code = 0;       // neighbour code 1 to 9; 0 when the train starts or ends here
+    qint16 departure = -1; // departure at the start of the run
+    qint16 arrival = -1;   // arrival at its end
+    bool present() const { return code != 0; }
+};
+
+// The minutes a train holds its track: `minutes` minutes from `first` on,
+// running on through midnight. Originating and terminating trains hold their
+// track for ten estimated minutes before the departure or after the arrival.
+struct Occupancy {
+    qint16 first = 0;
+    qint16 minutes = 0;         // 0 for a train that neither arrives nor departs
+    quint8 estimatedBefore = 0; // the first minutes that are estimated
+    quint8 estimatedAfter = 0;  // the last minutes that are estimated
+    bool holdsTrack() const { return minutes > 0; }
+    int last() const { return first + minutes - 1; } // past 1439 through midnight
+};
+
 // A train of the timetable as the chart draws it and the findings name it.
 struct PlannedTrain {
     int line = 0;          // document line (from 1)
@@ -22,6 +44,10 @@ struct PlannedTrain {
     QChar typeCode[2];     // the stored type code, shown when it is outside the table
     TrainCategory category = TrainCategory::Other;
     bool inConflict = false; // shares a minute of its track with another train
+    QChar track;             // regular track
+    Occupancy occupancy;
+    PlannedRun arrival;   // from the neighbour to the own station
+    PlannedRun departure; // from the own station to the neighbour
 };
 
 // "Os 4521": the type and number as the train list shows them.
@@ -58,11 +84,42 @@ enum class FindingKind : quint8 {
     Unreadable,             // a record line that cannot be decoded
 };
 
+// What sets findings of one kind apart in their wording.
+enum class FindingDetail : quint8 {
+    None,
+    PossibleCollision, // every shared minute is an estimated one
+    OvertakingTo,      // on the line to the neighbour the trains leave for
+    OvertakingFrom,    // on the line from the neighbour the trains come from
+};
+
 // One finding, tied to one document line. Its text is worded only when
-// shown, so that a document full of faults costs little memory.
+// shown, so that a document full of faults costs little memory. The line's
+// own train (or unreadable record) is found by its line.
 struct Finding {
     int line = 0; // document line (from 1)
     FindingKind kind = FindingKind::Unreadable;
+    FindingDetail detail = FindingDetail::None;
+    // Index in OccupancyPlan::trains of the other train a finding names: the
+    // other train of a collision, the overtaken train, the first train with
+    // a duplicated number; -1 for none.
+    int other = -1;
+};
+
+// Why a record line cannot be read: the first field at fault, in position
+// order, and the characters it holds.
+struct UnreadableRecord {
+    enum class Fault : quint8 {
+        TooShort,      // the line ends before position 31
+        Number,        // positions 3-7 are not a decimal train number
+        NeighbourCode, // position 8 or 23 is not a digit
+        Time,          // a present block holds a time that is not a time of day
+    };
+    int line = 0;
+    int length = 0;       // characters on the line
+    Fault fault = Fault::TooShort;
+    quint8 position = 0;  // first position (from 1) of the field at fault
+    quint8 width = 0;     // its positions
+    QChar found[5];       // its characters, width of them
 };
 
 // Everything the chart and the checks show for a document: the rows in chart
@@ -71,8 +128,14 @@ struct Finding {
 // line and, within a line, by kind.
 struct OccupancyPlan {
     QList<TrackRow> rows;
-    QList<PlannedTrain> trains;
+    QList<PlannedTrain> trains;          // in line order
     QList<Finding> findings;
+    QList<UnreadableRecord> unreadable;  // in line order
+    int simulator = -1;                  // catalogue index of header line 2, -1 for none
+    QString specifiedNeighbour;          // header line 7, the name of one neighbour code
+
+    // The train of a document line, or nullptr when the line holds none.
+    const PlannedTrain *trainOnLine(int line) const;
 };
 
 // The finding as the checks word it, without its line number.

@@ -1,0 +1,177 @@
+// Times the timetable checks that follow each change of the document text:
+// the occupancy plan alone, the train list alone (what a change cost before
+// the checks), and both from one decoding, as the main window runs them;
+// medians of the processor time used.
+// With --equal it plans 600,000 copies of one record instead and reports the
+// time and the peak memory.
+#include "document/failure.h"
+#include "occupancy/document_analysis.h"
+#include "trains/summary_line.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace tgx;
+
+namespace {
+
+const QString kSimulator = QStringLiteral("Zelto ŽST Vrbinov");
+const QString kTracks = QStringLiteral("75312"); // and "0" for every tenth train
+
+// Small deterministic random numbers, so every run times the same document.
+class Random {
+public:
+    int below(int bound) { return int((m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL) >> 33) % bound; }
+
+private:
+    quint64 m_state = 42;
+};
+
+QString twoDigits(int value)
+{
+    return QString::number(value).rightJustified(2, u'0');
+}
+
+QString clock(int minutes)
+{
+    minutes = (minutes % 1440 + 1440) % 1440;
+    return twoDigits(minutes / 60) + twoDigits(minutes % 60);
+}
+
+QString block(int code, int departure, int arrival)
+{
+    return QString::number(code) + clock(departure) + clock(arrival) + twoDigits(std::max(1, (arrival - departure) % 60)) + QStringLiteral("00");
+}
+
+// Train i of n: each track is filled through the day train after train, a
+// stay of 1 to 2 minutes and a gap of 1 to 2 (one train in forty starts
+// here, one ends here), so that the day fills up and
+// trains on one track meet only when the timetable holds more trains than a
+// day has room for, or, for one train in a hundred, at a random time. Trains
+// run to and from three neighbours, one in twenty faster than the others, so
+// that it may overtake them. One line in a thousand is broken,
+// one number in two hundred repeated.
+QString trainRecord(int i, int n, Random &random, std::vector<int> &trackClock)
+{
+    if (i % 1000 == 999)
+        return i % 2000 == 999 ? QStringLiteral("18045") : QStringLiteral("1800123125610712070011207130740270000012013000000000000000000000000");
+    const int type = 10 + random.below(19);
+    const int number = i % 200 == 199 ? (i - 100) % 100000 : i % 100000;
+    const int trackIndex = i % 10 == 9 ? -1 : random.below(kTracks.size());
+    const QChar track = trackIndex < 0 ? u'0' : kTracks[trackIndex];
+    int &free = trackClock[std::max(trackIndex, 0)];
+    const int arrival = random.below(100) == 0 ? random.below(1440) : free;
+    const int stay = 1 + random.below(2);
+    free += stay + 1 + random.below(2);
+    const int trip = random.below(20) == 0 ? 14 : 20; // one train in twenty is an express
+    const int kind = random.below(40);
+    const QString from = kind == 0 ? QString(13, u'0') : block(1 + random.below(3), arrival - trip, arrival);
+    const QString to = kind == 1 ? QString(13, u'0') : block(1 + random.below(3), arrival + stay, arrival + stay + trip);
+    Q_UNUSED(n);
+    return QString::number(type) + QString::number(number).rightJustified(5, u'0') + from + track + u'1' + to
+           + QStringLiteral("00") + QString(30, u'0') + QStringLiteral("poznámka");
+}
+
+QStringList documentOf(int trains)
+{
+    QStringList lines(30);
+    lines[1] = kSimulator;
+    lines[6] = QStringLiteral("Plavy");
+    Random random;
+    std::vector<int> trackClock(kTracks.size(), 0);
+    for (int i = 0; i < trains; ++i)
+        lines << trainRecord(i, trains, random, trackClock);
+    return lines;
+}
+
+// Milliseconds of processor time this thread has used: unlike the time on
+// the clock, it does not grow when other programs share the cores.
+double threadMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = threadMs();
+        work();
+        times.push_back(threadMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void listOnly(const QStringList &document)
+{
+    TrainList list;
+    try {
+        decodeTrainList(document, list);
+    } catch (const Failure &) {
+    }
+}
+
+int timeSizes(const QList<int> &sizes)
+{
+    std::printf("%9s %11s %11s %13s %11s %12s %9s\n", "trains", "list [ms]", "plan [ms]", "analysis [ms]",
+                "added [ms]", "added/train", "findings");
+    for (const int trains : sizes) {
+        const QStringList document = documentOf(trains);
+        const int runs = trains >= 20000 ? 11 : 41;
+        const double list = medianMs(runs, [&] { listOnly(document); });
+        const double plan = medianMs(runs, [&] { planDocument(document); });
+        const double analysis = medianMs(runs, [&] { analyseDocument(document); });
+        const OccupancyPlan result = planDocument(document);
+        std::printf("%9d %11.3f %11.3f %13.3f %11.3f %9.0f ns %9lld\n", trains, list, plan, analysis,
+                    analysis - list, (analysis - list) * 1e6 / trains, qlonglong(result.findings.size()));
+    }
+    return 0;
+}
+
+int timeEqualTrains()
+{
+    const int trains = 600000;
+    QStringList document(30);
+    document[1] = QStringLiteral("Zelto ŽST Hutky");
+    const QString record = QStringLiteral("1804521107050712070011207130740270000012013000000000000000000000000");
+    for (int i = 0; i < trains; ++i)
+        document << record;
+    QElapsedTimer timer;
+    timer.start();
+    const DocumentAnalysis analysis = analyseDocument(document);
+    const qint64 elapsed = timer.elapsed();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%d equal trains: analysis %lld ms, %lld findings, peak memory %ld MB\n", trains, elapsed,
+                qlonglong(analysis.plan.findings.size()), usage.ru_maxrss / 1024);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = application.arguments().mid(1);
+    if (arguments.contains(QStringLiteral("--equal")))
+        return timeEqualTrains();
+    // Document sizes may be given as arguments; by default the four sizes below.
+    QList<int> sizes{100, 2000, 20000, 100000};
+    if (!arguments.isEmpty()) {
+        sizes.clear();
+        for (const QString &argument : arguments)
+            sizes << argument.toInt();
+    }
+    return timeSizes(sizes);
+}

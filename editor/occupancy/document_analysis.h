@@ -1,0 +1,27 @@
+#pragma once
+
+#include "occupancy/occupancy_plan.h"
+#include "trains/summary_line.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tgx {
+
+// What the main window shows of a document after each change of its text:
+// the train list and the occupancy plan, from one decoding of its records.
+struct DocumentAnalysis {
+    TrainList list;                     // as decodeTrainList gives it
+    std::optional<QString> listFailure; // why the list stopped early, as decodeTrainList fails
+    OccupancyPlan plan;                 // of every record, including those after listFailure
+};
+
+// Decodes each record line of a document once, for both the list and the plan.
+DocumentAnalysis analyseDocument(const QStringList &documentLines);
+
+// The occupancy plan of a document alone.
+OccupancyPlan planDocument(const QStringList &documentLines);
+
+} // namespace tgx

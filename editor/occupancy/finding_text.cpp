@@ -1,0 +1,116 @@
+// The wording of the timetable checks' findings.
+#include "occupancy/occupancy_plan.h"
+
+#include "trains/decoded_record.h"
+#include "trains/station_table.h"
+
+#include <algorithm>
+
+namespace tgx {
+
+namespace {
+
+const QString kCollision = QStringLiteral("kolize na koleji %1: %2 %3–%4 a %5 %6–%7 (řádek %8)");
+const QString kPossibleCollision = QStringLiteral("možná kolize na koleji %1: %2 %3–%4 a %5 %6–%7 (řádek %8)");
+const QString kUnknownTrack = QStringLiteral("kolej %1 v této stanici není");
+const QString kDuplicateNumber = QStringLiteral("číslo vlaku %1 je už na řádku %2");
+const QString kDepartureBeforeArrival = QStringLiteral("odjezd %1 je dříve než příjezd %2");
+const QString kOvertakingTo = QStringLiteral("%1 předjíždí %2 (řádek %3) na trati do stanice %4");
+const QString kOvertakingFrom = QStringLiteral("%1 předjíždí %2 (řádek %3) na trati ze stanice %4");
+const QString kUnreadable = QStringLiteral("záznam vlaku nelze přečíst: %1");
+
+// Why a record cannot be read.
+const QString kTooShort = QStringLiteral("záznam má jen %1 %2");
+const QString kCharacterOne = QStringLiteral("znak");
+const QString kCharactersFew = QStringLiteral("znaky");  // 2 to 4
+const QString kCharactersMany = QStringLiteral("znaků"); // 0 and from 5 on
+const QString kNotNumber = QStringLiteral("„%1“ na pozicích %2–%3 není číslo vlaku");
+const QString kNotCode = QStringLiteral("„%1“ na pozici %2 není kód sousední stanice");
+const QString kNotTime = QStringLiteral("„%1:%2“ na pozicích %3–%4 není čas");
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+QString trackText(QChar track)
+{
+    return QString(track);
+}
+
+QString characters(int count)
+{
+    if (count == 1)
+        return kCharacterOne;
+    return count >= 2 && count <= 4 ? kCharactersFew : kCharactersMany;
+}
+
+QString collisionText(const PlannedTrain &train, const PlannedTrain &other, bool possible)
+{
+    const auto from = [](const PlannedTrain &t) { return clockText(t.occupancy.first); };
+    const auto to = [](const PlannedTrain &t) { return clockText(t.occupancy.last() % kMinutesPerDay); };
+    return (possible ? kPossibleCollision : kCollision)
+        .arg(trackText(train.track), trainLabel(train), from(train), to(train), trainLabel(other), from(other),
+             to(other), number(other.line));
+}
+
+QString overtakingText(const OccupancyPlan &plan, const PlannedTrain &train, const PlannedTrain &other,
+                       FindingDetail section)
+{
+    const bool toNeighbour = section == FindingDetail::OvertakingTo;
+    const PlannedRun &run = toNeighbour ? train.departure : train.arrival;
+    const QStringView station = neighbourShortName(plan.simulator, run.code, plan.specifiedNeighbour).value_or(u"");
+    return (toNeighbour ? kOvertakingTo : kOvertakingFrom)
+        .arg(trainLabel(train), trainLabel(other), number(other.line), station.toString());
+}
+
+QString description(const UnreadableRecord &record)
+{
+    const QString found(record.found, record.width);
+    const int last = record.position + record.width - 1;
+    switch (record.fault) {
+    case UnreadableRecord::Fault::TooShort:
+        return kTooShort.arg(number(record.length), characters(record.length));
+    case UnreadableRecord::Fault::Number:
+        return kNotNumber.arg(found, number(record.position), number(last));
+    case UnreadableRecord::Fault::NeighbourCode:
+        return kNotCode.arg(found, number(record.position));
+    case UnreadableRecord::Fault::Time:
+        return kNotTime.arg(found.first(2), found.sliced(2), number(record.position), number(last));
+    }
+    return {};
+}
+
+const UnreadableRecord *unreadableOnLine(const OccupancyPlan &plan, int line)
+{
+    const auto found = std::lower_bound(plan.unreadable.begin(), plan.unreadable.end(), line,
+                                        [](const UnreadableRecord &record, int l) { return record.line < l; });
+    return found != plan.unreadable.end() && found->line == line ? &*found : nullptr;
+}
+
+} // namespace
+
+QString findingText(const OccupancyPlan &plan, const Finding &finding)
+{
+    if (finding.kind == FindingKind::Unreadable) {
+        const UnreadableRecord *record = unreadableOnLine(plan, finding.line);
+        return record ? kUnreadable.arg(description(*record)) : QString();
+    }
+    const PlannedTrain *train = plan.trainOnLine(finding.line);
+    if (!train)
+        return {};
+    if (finding.kind == FindingKind::UnknownTrack)
+        return kUnknownTrack.arg(trackText(train->track));
+    if (finding.kind == FindingKind::DepartureBeforeArrival)
+        return kDepartureBeforeArrival.arg(clockText(train->departure.departure), clockText(train->arrival.arrival));
+    if (finding.other < 0 || finding.other >= plan.trains.size())
+        return {};
+    const PlannedTrain &other = plan.trains[finding.other];
+    if (finding.kind == FindingKind::Collision)
+        return collisionText(*train, other, finding.detail == FindingDetail::PossibleCollision);
+    if (finding.kind == FindingKind::DuplicateNumber)
+        return kDuplicateNumber.arg(number(train->number), number(other.line));
+    return overtakingText(plan, *train, other, finding.detail);
+}
+
+} // namespace tgx

@@ -1,0 +1,129 @@
+#include "occupancy/track_rows.h"
+
+#include "occupancy/occupancy_interval.h"
+#include "trains/station_table.h"
+
+#include <algorithm>
+#include <bit>
+#include <vector>
+
+namespace tgx {
+
+namespace {
+
+// The track characters the trains use, listed in character order.
+QList<QChar> usedTracks(const QList<PlannedTrain> &trains)
+{
+    std::vector<quint64> used(0x10000 / 64, 0); // one bit for every character
+    for (const PlannedTrain &train : trains)
+        used[train.track.unicode() / 64] |= quint64(1) << (train.track.unicode() % 64);
+    QList<QChar> tracks;
+    for (std::size_t word = 0; word < used.size(); ++word) {
+        for (quint64 bits = used[word]; bits != 0; bits &= bits - 1)
+            tracks.append(QChar(char16_t(word * 64 + std::countr_zero(bits))));
+    }
+    return tracks;
+}
+
+QList<TrackRow> emptyRows(const QList<PlannedTrain> &trains, const StationTracks &tracks)
+{
+    QList<TrackRow> rows;
+    for (QChar track : tracks.list())
+        rows.append({track, {}});
+    for (QChar track : usedTracks(trains)) {
+        if (tracks.position(track) < 0)
+            rows.append({track, {}});
+    }
+    return rows;
+}
+
+// Row of a track: its list position, or past the list in character order.
+int rowOf(QChar track, const QList<TrackRow> &rows, const StationTracks &tracks)
+{
+    const int position = tracks.position(track);
+    if (position >= 0)
+        return position;
+    const qsizetype listed = tracks.list().size();
+    const auto found = std::lower_bound(rows.begin() + listed, rows.end(), track,
+                                        [](const TrackRow &row, QChar c) { return row.track < c; });
+    return int(found - rows.begin());
+}
+
+// The trains' stretches, sorted by first minute (a counting sort, as minutes are few),
+// trains in line order within a minute.
+std::vector<OccupancyBar> sortedBars(const QList<PlannedTrain> &trains)
+{
+    std::vector<OccupancyBar> bars;
+    bars.reserve(trains.size());
+    for (qsizetype i = 0; i < trains.size(); ++i) {
+        const DayStretches stretches = dayStretches(trains[i].occupancy, int(i));
+        bars.insert(bars.end(), stretches.bars.begin(), stretches.bars.begin() + stretches.count);
+    }
+    std::vector<int> start(kMinutesPerDay + 1, 0);
+    for (const OccupancyBar &bar : bars)
+        ++start[bar.first + 1];
+    for (int minute = 1; minute <= kMinutesPerDay; ++minute)
+        start[minute] += start[minute - 1];
+    std::vector<OccupancyBar> sorted(bars.size());
+    for (const OccupancyBar &bar : bars)
+        sorted[start[bar.first]++] = bar;
+    return sorted;
+}
+
+} // namespace
+
+StationTracks::StationTracks(int simulator)
+{
+    for (const QString &track : trackList(simulator)) {
+        Q_ASSERT(track.size() == 1 && m_count < kMaxTracks);
+        m_tracks[m_count++] = track.front();
+    }
+}
+
+int StationTracks::position(QChar track) const
+{
+    for (int i = 0; i < m_count; ++i) {
+        if (m_tracks[i] == track)
+            return i;
+    }
+    return -1;
+}
+
+QList<TrackRow> trackRows(const QList<PlannedTrain> &trains, const StationTracks &tracks)
+{
+    QList<TrackRow> rows = emptyRows(trains, tracks);
+    std::vector<int> rowOfTrain(trains.size());
+    for (qsizetype i = 0; i < trains.size(); ++i)
+        rowOfTrain[i] = rowOf(trains[i].track, rows, tracks);
+    const std::vector<OccupancyBar> bars = sortedBars(trains);
+    std::vector<int> barsInRow(rows.size(), 0);
+    for (const OccupancyBar &bar : bars)
+        ++barsInRow[rowOfTrain[bar.train]];
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        rows[row].bars.reserve(barsInRow[row]);
+    for (const OccupancyBar &bar : bars)
+        rows[rowOfTrain[bar.train]].bars.append(bar);
+    return rows;
+}
+
+void markConflicts(const QList<TrackRow> &rows, const StationTracks &tracks, QList<PlannedTrain> &trains)
+{
+    for (const TrackRow &row : rows) {
+        if (!tracks.collides(row.track))
+            continue;
+        // Sorted by first minute, a stretch meets an earlier one exactly when
+        // it starts before the latest end so far, and a later one exactly
+        // when the next stretch starts before its end.
+        int latestLast = -1;
+        for (qsizetype i = 0; i < row.bars.size(); ++i) {
+            const OccupancyBar &bar = row.bars[i];
+            const bool meetsEarlier = bar.first <= latestLast;
+            const bool meetsLater = i + 1 < row.bars.size() && row.bars[i + 1].first <= bar.last;
+            if (meetsEarlier || meetsLater)
+                trains[bar.train].inConflict = true;
+            latestLast = std::max(latestLast, bar.last);
+        }
+    }
+}
+
+} // namespace tgx
