@@ -1,4 +1,6 @@
 #include "chart_fixture.h"
+#include "occupancy/document_analysis.h"
+#include "timetable_records.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -98,6 +100,19 @@ private slots:
         if (zoomedIn)
             f.zoomInAround(int(minute));
         QCOMPARE(f.chart.lineAt(f.at(row, minute)).value_or(0), line);
+    }
+
+    void aPlannedTrainThroughMidnightIsFoundAtBothEnds()
+    {
+        ChartFixture f;
+        const OccupancyPlan plan = planDocument(timetable(kHutky, {record("04521", "1 2340 2350", "1", "2 0010 0030")}));
+        f.chart.setPlan(plan);
+        QVERIFY(f.show(QSize(776, 240)));
+        const auto track1 = std::find_if(plan.rows.cbegin(), plan.rows.cend(), [](const TrackRow &r) { return r.track == u'1'; });
+        const int row = int(track1 - plan.rows.cbegin());
+        QCOMPARE(f.chart.lineAt(f.at(row, 23 * 60 + 55)), std::optional<int>(31));
+        QCOMPARE(f.chart.lineAt(f.at(row, 5)), std::optional<int>(31));
+        QCOMPARE(f.chart.lineAt(f.at(row, 12 * 60)), std::nullopt);
     }
 
     void everyZoomKeyZooms_data()
