@@ -43,7 +43,7 @@ std::vector<int> firstMinutes(const QList<PlannedTrain> &trains, std::span<const
 }
 
 // The collisions among the trains of one track, given in line order.
-void findOnTrack(const QList<PlannedTrain> &trains, std::span<const int> group, QList<Finding> &findings)
+void findOnTrack(const QList<PlannedTrain> &trains, std::span<const int> group, FindingLists &findings)
 {
     LatestOnTrack latest(firstMinutes(trains, group));
     for (const int index : group) {
@@ -52,8 +52,10 @@ void findOnTrack(const QList<PlannedTrain> &trains, std::span<const int> group, 
         NearestTrains nearest;
         for (int i = 0; i < stretches.count; ++i)
             latest.offerMeeting(stretches.bars[i], nearest);
-        for (const int earlier : nearest)
-            findings.append(collision(train, trains[earlier], earlier));
+        for (auto earlier = nearest.end(); earlier != nearest.begin();) { // earliest line first
+            --earlier;
+            findings.add(collision(train, trains[*earlier], *earlier));
+        }
         for (int i = 0; i < stretches.count; ++i)
             latest.add(index, stretches.bars[i]);
     }
@@ -61,7 +63,7 @@ void findOnTrack(const QList<PlannedTrain> &trains, std::span<const int> group, 
 
 } // namespace
 
-void findCollisions(const QList<PlannedTrain> &trains, QList<Finding> &findings)
+void findCollisions(const QList<PlannedTrain> &trains, FindingLists &findings)
 {
     const std::vector<int> conflicted = conflictsByTrack(trains);
     for (auto group = conflicted.begin(); group != conflicted.end();) {

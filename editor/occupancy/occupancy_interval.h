@@ -13,10 +13,12 @@ inline constexpr int kEstimatedMinutes = 10;
 // A stay longer than this means the departure lies before the arrival.
 inline constexpr int kLongestStay = 720;
 
-// Minutes from one time of day to another, 0 to 1439, through midnight.
+// Minutes from one time of day (0 to 1439) to another, 0 to 1439, through
+// midnight.
 constexpr int minutesBetween(int from, int to)
 {
-    return ((to - from) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+    const int minutes = to - from;
+    return minutes < 0 ? minutes + kMinutesPerDay : minutes;
 }
 
 // The minutes a train with these blocks holds its track.

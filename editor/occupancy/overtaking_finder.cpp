@@ -2,6 +2,7 @@
 #include "occupancy/pair_findings.h"
 #include "trains/station_table.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <optional>
@@ -16,40 +17,59 @@ constexpr int kCodes = 10; // neighbour codes are one digit
 // A train leaves before another when it leaves 1 to this many minutes earlier.
 constexpr int kLongestLead = 719;
 
+// A line section: the line to (or from) the neighbour of a code.
+struct Section {
+    bool toNeighbour;
+    int code;
+    int index() const { return (toNeighbour ? 0 : kCodes) + code; } // sections to neighbours first
+};
+constexpr int kSections = 2 * kCodes;
+
 // One train's run on a line section: when it leaves one end and how long it
 // takes to the other.
 struct Leg {
     int train;
     int departure; // minute of the day
     int trip;      // minutes, 0 to 1439
+    int section;   // Section::index()
 };
 
-// The legs of one section sorted by departure, over two days: leg i of the
-// first day and, 1440 minutes later, the same leg as i + legs. Every leg that
-// left within the 719 minutes before a departure of the second day is found
-// there once.
-struct TwoDays {
+// The legs of one section sorted by departure, with the legs of the day
+// before that left within 719 minutes of a departure of the day: the legs
+// from index earlier() on are the day's, those before them the day before's,
+// whose minutes count from the day's midnight (and are negative).
+class TwoDays {
+public:
     explicit TwoDays(std::span<const Leg> legs);
 
-    int legs = 0; // a day's
-    std::vector<int> train;
-    std::vector<int> departure; // minutes from the first midnight, rising
-    std::vector<int> arrival;
+    int size() const { return int(m_departure.size()); }
+    int earlier() const { return m_earlier; }
+    int train(int i) const { return m_legs[i < m_earlier ? m_firstEarlier + i : i - m_earlier].train; }
+    const std::vector<int> &departures() const { return m_departure; } // rising
+    const std::vector<int> &arrivals() const { return m_arrival; }
+
+private:
+    std::span<const Leg> m_legs;
+    int m_firstEarlier; // the first leg that also leaves the day before
+    int m_earlier;
+    std::vector<int> m_departure;
+    std::vector<int> m_arrival;
 };
 
-TwoDays::TwoDays(std::span<const Leg> dayLegs)
-    : legs(int(dayLegs.size()))
-    , train(2 * dayLegs.size())
-    , departure(2 * dayLegs.size())
-    , arrival(2 * dayLegs.size())
+TwoDays::TwoDays(std::span<const Leg> legs)
+    : m_legs(legs)
+    , m_firstEarlier(int(std::lower_bound(legs.begin(), legs.end(), kMinutesPerDay - kLongestLead,
+                                          [](const Leg &leg, int minute) { return leg.departure < minute; })
+                         - legs.begin()))
+    , m_earlier(int(legs.size()) - m_firstEarlier)
 {
-    for (int i = 0; i < legs; ++i) {
-        const Leg &leg = dayLegs[i];
-        train[i] = train[i + legs] = leg.train;
-        departure[i] = leg.departure;
-        departure[i + legs] = leg.departure + kMinutesPerDay;
-        arrival[i] = leg.departure + leg.trip;
-        arrival[i + legs] = arrival[i] + kMinutesPerDay;
+    m_departure.reserve(m_earlier + legs.size());
+    m_arrival.reserve(m_earlier + legs.size());
+    for (const int day : {-kMinutesPerDay, 0}) {
+        for (const Leg &leg : day < 0 ? legs.subspan(m_firstEarlier) : legs) {
+            m_departure.push_back(day + leg.departure);
+            m_arrival.push_back(day + leg.departure + leg.trip);
+        }
     }
 }
 
@@ -110,7 +130,7 @@ int LatestArrivals::lastUnder(int node, int minute) const
 class SectionSweep {
 public:
     SectionSweep(std::span<const Leg> legs, const QList<PlannedTrain> &trains, FindingDetail section,
-                 std::vector<quint8> &named, QList<Finding> &findings)
+                 std::vector<quint8> &named, FindingLists &findings)
         : m_days(legs), m_trains(trains), m_section(section), m_named(named), m_findings(findings)
     {
     }
@@ -124,23 +144,23 @@ private:
     const QList<PlannedTrain> &m_trains;
     FindingDetail m_section;
     std::vector<quint8> &m_named; // overtaken trains each train names so far
-    QList<Finding> &m_findings;
+    FindingLists &m_findings;
     std::optional<LatestArrivals> m_latest; // built once the section has an overtaking
 };
 
 void SectionSweep::run()
 {
-    // For each leg B of the second day, the legs that left 1 to 719 minutes
-    // before it form a window that only moves on. A queue of its legs with
+    // For each leg B of the day, the legs that left 1 to 719 minutes before
+    // it form a window that only moves on. A queue of its legs with
     // falling arrivals tells at once whether any arrives after B, which is rare.
-    const std::vector<int> &departure = m_days.departure;
-    const std::vector<int> &arrival = m_days.arrival;
+    const std::vector<int> &departure = m_days.departures();
+    const std::vector<int> &arrival = m_days.arrivals();
     std::vector<int> queue;
     queue.reserve(departure.size());
     std::size_t head = 0;
     int first = 0;
     int next = 0;
-    for (int b = m_days.legs; b < 2 * m_days.legs; ++b) {
+    for (int b = m_days.earlier(); b < m_days.size(); ++b) {
         for (; departure[next] < departure[b]; ++next) {
             while (queue.size() > head && arrival[queue.back()] <= arrival[next])
                 queue.pop_back();
@@ -158,75 +178,92 @@ void SectionSweep::run()
 void SectionSweep::report(int overtaking, int first, int last)
 {
     if (!m_latest)
-        m_latest.emplace(m_days.arrival);
-    const int train = m_days.train[overtaking];
+        m_latest.emplace(m_days.arrivals());
+    const int train = m_days.train(overtaking);
     for (int a = last; m_named[train] < kPartnerLimit; --a) {
-        a = m_latest->lastAfter(first, a, m_days.arrival[overtaking]);
+        a = m_latest->lastAfter(first, a, m_days.arrivals()[overtaking]);
         if (a < 0)
             return;
-        m_findings.append({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train[a]});
+        m_findings.add({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train(a)});
         ++m_named[train];
     }
 }
 
-// The legs of every train on the sections to (or from) the neighbours, by
-// neighbour code and then by departure (counting sorts, as minutes and codes
-// are few), trains in line order within a minute.
+// Which neighbour codes the simulator's station table names: overtakings are
+// checked on the sections to and from those only, as a finding names the station.
+using StationCodes = std::array<bool, kCodes>;
+
+// The legs of every train on the checked line sections, by section and then
+// by departure (counting sorts, as minutes and sections are few), trains in
+// line order within a minute.
 class Sections {
 public:
-    Sections(const QList<PlannedTrain> &trains, bool toNeighbour);
-    std::span<const Leg> of(int code) const;
+    Sections(const QList<PlannedTrain> &trains, const StationCodes &stations);
+    std::span<const Leg> of(const Section &section) const;
 
 private:
     std::vector<Leg> m_legs;
-    std::array<int, kCodes + 1> m_start {}; // legs of a code start here
+    std::array<int, kSections + 1> m_start {}; // legs of a section start here
 };
 
-Sections::Sections(const QList<PlannedTrain> &trains, bool toNeighbour)
+Sections::Sections(const QList<PlannedTrain> &trains, const StationCodes &stations)
 {
-    const auto runOf = [&](int train) -> const PlannedRun & {
-        return toNeighbour ? trains[train].departure : trains[train].arrival;
+    // Each train's legs: to the neighbour it leaves for, from the one it comes from.
+    const auto legsOf = [](const PlannedTrain &train) {
+        return std::array<std::pair<const PlannedRun *, bool>, 2>{{{&train.departure, true}, {&train.arrival, false}}};
     };
-    std::vector<Leg> legs;
-    legs.reserve(trains.size());
-    std::vector<int> minuteStart(kMinutesPerDay + 1, 0);
-    for (qsizetype i = 0; i < trains.size(); ++i) {
-        const PlannedRun &run = runOf(int(i));
-        if (run.present()) {
-            legs.push_back({int(i), run.departure, minutesBetween(run.departure, run.arrival)});
-            ++minuteStart[run.departure + 1];
-            ++m_start[run.code + 1];
+    const auto checked = [&](const PlannedRun &run) { return run.present() && stations[run.code]; };
+    std::array<int, kMinutesPerDay + 1> minuteStart {};
+    for (const PlannedTrain &train : trains) {
+        for (const auto &[run, toNeighbour] : legsOf(train)) {
+            if (checked(*run)) {
+                ++minuteStart[run->departure + 1];
+                ++m_start[Section{toNeighbour, run->code}.index() + 1];
+            }
         }
     }
     for (int minute = 1; minute <= kMinutesPerDay; ++minute)
         minuteStart[minute] += minuteStart[minute - 1];
-    for (int code = 1; code <= kCodes; ++code)
-        m_start[code] += m_start[code - 1];
-    std::vector<Leg> byMinute(legs.size());
-    for (const Leg &leg : legs)
-        byMinute[minuteStart[leg.departure]++] = leg;
-    m_legs.resize(legs.size());
-    std::array<int, kCodes + 1> next = m_start;
+    for (int section = 1; section <= kSections; ++section)
+        m_start[section] += m_start[section - 1];
+    std::vector<Leg> byMinute(m_start.back());
+    for (qsizetype i = 0; i < trains.size(); ++i) {
+        for (const auto &[run, toNeighbour] : legsOf(trains[i])) {
+            if (checked(*run))
+                byMinute[minuteStart[run->departure]++] = {int(i), run->departure,
+                                                           minutesBetween(run->departure, run->arrival),
+                                                           Section{toNeighbour, run->code}.index()};
+        }
+    }
+    m_legs.resize(byMinute.size());
+    std::array<int, kSections + 1> next = m_start;
     for (const Leg &leg : byMinute)
-        m_legs[next[runOf(leg.train).code]++] = leg;
+        m_legs[next[leg.section]++] = leg;
 }
 
-std::span<const Leg> Sections::of(int code) const
+std::span<const Leg> Sections::of(const Section &section) const
 {
-    return std::span(m_legs).subspan(m_start[code], m_start[code + 1] - m_start[code]);
+    const int first = m_start[section.index()];
+    return std::span(m_legs).subspan(first, m_start[section.index() + 1] - first);
 }
 
 } // namespace
 
-void findOvertakings(const QList<PlannedTrain> &trains, int simulator, QList<Finding> &findings)
+void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLists &findings)
 {
+    StationCodes stations {};
+    for (int code = 1; code < kCodes; ++code)
+        stations[code] = neighbourShortName(simulator, code, {}).has_value();
+    if (std::find(stations.begin(), stations.end(), true) == stations.end())
+        return;
+    const Sections sections(trains, stations);
     std::vector<quint8> named(trains.size(), 0);
     for (const bool toNeighbour : {true, false}) {
-        const Sections sections(trains, toNeighbour);
-        const auto section = toNeighbour ? FindingDetail::OvertakingTo : FindingDetail::OvertakingFrom;
+        const auto detail = toNeighbour ? FindingDetail::OvertakingTo : FindingDetail::OvertakingFrom;
         for (int code = 1; code < kCodes; ++code) {
-            if (sections.of(code).size() >= 2 && neighbourShortName(simulator, code, {}))
-                SectionSweep(sections.of(code), trains, section, named, findings).run();
+            const std::span<const Leg> legs = sections.of({toNeighbour, code});
+            if (legs.size() >= 2)
+                SectionSweep(legs, trains, detail, named, findings).run();
         }
     }
 }

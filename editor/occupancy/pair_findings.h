@@ -1,6 +1,6 @@
 #pragma once
 
-#include "occupancy/occupancy_plan.h"
+#include "occupancy/finding_lists.h"
 
 namespace tgx {
 
@@ -12,7 +12,7 @@ inline constexpr int kPartnerLimit = 10;
 // Adds a collision finding for every pair of trains marked inConflict that
 // share a minute of their track, on the later line of the two. A line names
 // the nearest earlier lines it collides with, at most kPartnerLimit of them.
-void findCollisions(const QList<PlannedTrain> &trains, QList<Finding> &findings);
+void findCollisions(const QList<PlannedTrain> &trains, FindingLists &findings);
 
 // Adds an overtaking finding for every train B that leaves after a train A for
 // the same neighbour and arrives there first, or does so on the line from a
@@ -21,6 +21,6 @@ void findCollisions(const QList<PlannedTrain> &trains, QList<Finding> &findings)
 // most kPartnerLimit overtaken trains: first those on the line to its
 // neighbour, then those on the line from it, each time the trains that left
 // last before it.
-void findOvertakings(const QList<PlannedTrain> &trains, int simulator, QList<Finding> &findings);
+void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLists &findings);
 
 } // namespace tgx

@@ -74,19 +74,12 @@ std::vector<OccupancyBar> sortedBars(const QList<PlannedTrain> &trains)
 
 StationTracks::StationTracks(int simulator)
 {
+    m_positionOf.fill(-1);
     for (const QString &track : trackList(simulator)) {
-        Q_ASSERT(track.size() == 1 && m_count < kMaxTracks);
+        Q_ASSERT(track.size() == 1 && track.front().unicode() < kAscii && m_count < kMaxTracks);
+        m_positionOf[track.front().unicode()] = qint8(m_count);
         m_tracks[m_count++] = track.front();
     }
-}
-
-int StationTracks::position(QChar track) const
-{
-    for (int i = 0; i < m_count; ++i) {
-        if (m_tracks[i] == track)
-            return i;
-    }
-    return -1;
 }
 
 QList<TrackRow> trackRows(const QList<PlannedTrain> &trains, const StationTracks &tracks)
@@ -95,14 +88,19 @@ QList<TrackRow> trackRows(const QList<PlannedTrain> &trains, const StationTracks
     std::vector<int> rowOfTrain(trains.size());
     for (qsizetype i = 0; i < trains.size(); ++i)
         rowOfTrain[i] = rowOf(trains[i].track, rows, tracks);
+    // The bars grouped by row, keeping their order; each row then takes its own at once.
     const std::vector<OccupancyBar> bars = sortedBars(trains);
-    std::vector<int> barsInRow(rows.size(), 0);
+    std::vector<qsizetype> rowStart(rows.size() + 1, 0);
     for (const OccupancyBar &bar : bars)
-        ++barsInRow[rowOfTrain[bar.train]];
+        ++rowStart[rowOfTrain[bar.train] + 1];
+    for (std::size_t row = 1; row < rowStart.size(); ++row)
+        rowStart[row] += rowStart[row - 1];
+    std::vector<OccupancyBar> byRow(bars.size());
+    std::vector<qsizetype> next(rowStart.begin(), rowStart.end() - 1);
+    for (const OccupancyBar &bar : bars)
+        byRow[next[rowOfTrain[bar.train]]++] = bar;
     for (qsizetype row = 0; row < rows.size(); ++row)
-        rows[row].bars.reserve(barsInRow[row]);
-    for (const OccupancyBar &bar : bars)
-        rows[rowOfTrain[bar.train]].bars.append(bar);
+        rows[row].bars = QList<OccupancyBar>(byRow.begin() + rowStart[row], byRow.begin() + rowStart[row + 1]);
     return rows;
 }
 

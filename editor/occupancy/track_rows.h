@@ -19,7 +19,7 @@ public:
     // that names no simulator.
     bool checked() const { return m_count > 0; }
     // Position of a track in the list, or -1 for a track the station lacks.
-    int position(QChar track) const;
+    int position(QChar track) const { return track.unicode() < kAscii ? m_positionOf[track.unicode()] : -1; }
     // Whether two trains on this track can collide. Track "0" stands for a
     // train without a regular track, so trains on it never meet.
     bool collides(QChar track) const { return checked() && track != kNoRegularTrack; }
@@ -29,9 +29,12 @@ public:
     static constexpr int kMaxTracks = 8;
 
 private:
+    static constexpr int kAscii = 128; // track lists hold ASCII digits only
+
     // One character a track, in list order; the longest list has six.
     std::array<QChar, kMaxTracks> m_tracks {};
     int m_count = 0;
+    std::array<qint8, kAscii> m_positionOf; // for each ASCII character, -1 for none
 };
 
 // The chart's rows: the station's tracks in list order, then every other track

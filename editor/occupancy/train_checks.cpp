@@ -25,17 +25,17 @@ private:
 
 } // namespace
 
-void findTrainFaults(const QList<PlannedTrain> &trains, const StationTracks &tracks, QList<Finding> &findings)
+void findTrainFaults(const QList<PlannedTrain> &trains, const StationTracks &tracks, FindingLists &findings)
 {
     for (const PlannedTrain &train : trains) {
         if (tracks.checked() && tracks.position(train.track) < 0)
-            findings.append({train.line, FindingKind::UnknownTrack});
+            findings.add({train.line, FindingKind::UnknownTrack});
         if (departsBeforeArrival(train))
-            findings.append({train.line, FindingKind::DepartureBeforeArrival});
+            findings.add({train.line, FindingKind::DepartureBeforeArrival});
     }
 }
 
-void findDuplicateNumbers(const QList<PlannedTrain> &trains, QList<Finding> &findings)
+void findDuplicateNumbers(const QList<PlannedTrain> &trains, FindingLists &findings)
 {
     // A first pass finds the numbers that come again; only their trains are
     // then sorted, as most timetables have few or none.
@@ -56,7 +56,7 @@ void findDuplicateNumbers(const QList<PlannedTrain> &trains, QList<Finding> &fin
     int first = -1;
     for (const int index : sharing) {
         if (first >= 0 && trains[first].number == trains[index].number)
-            findings.append({trains[index].line, FindingKind::DuplicateNumber, FindingDetail::None, first});
+            findings.add({trains[index].line, FindingKind::DuplicateNumber, FindingDetail::None, first});
         else
             first = index;
     }

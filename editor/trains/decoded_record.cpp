@@ -66,7 +66,8 @@ DecodedRecord::DecodedRecord(QStringView line)
 
 int DecodedRecord::typeIndex() const
 {
-    return type.onLine() ? typeIndexOfCode(type.text()) : -1;
+    // The field is two characters wide, so its value is that of a two-digit code.
+    return type.isNumber() ? typeIndexOfCodeValue(type.value()) : -1;
 }
 
 bool DecodedRecord::passesNeighbour() const

@@ -24,9 +24,12 @@ QString typeCode(int typeIndex)
 
 int typeIndexOfCode(QStringView code)
 {
-    if (code.size() != 2)
-        return -1;
-    const int index = readDecimal(code).value_or(-1) - kFirstTypeCode;
+    return code.size() == 2 ? typeIndexOfCodeValue(readDecimal(code).value_or(-1)) : -1;
+}
+
+int typeIndexOfCodeValue(int value)
+{
+    const int index = value - kFirstTypeCode;
     return index >= 0 && index < trainTypes().size() ? index : -1;
 }
 

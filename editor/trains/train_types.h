@@ -18,4 +18,7 @@ QString typeCode(int typeIndex);
 // for any other text.
 int typeIndexOfCode(QStringView code);
 
+// The same for the value of a two-digit code already read (18 gives 8).
+int typeIndexOfCodeValue(int value);
+
 } // namespace tgx

@@ -1,5 +1,6 @@
 #include "help/help_text.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
 using namespace tgx;
@@ -15,7 +16,13 @@ const QStringList kHeadings = {
     QStringLiteral("Uložení a otevření grafikonu"),
     QStringLiteral("Export"),
     QStringLiteral("Zobrazení zdrojového kódu"),
+    QStringLiteral("Obsazení kolejí a kontrola grafikonu"),
 };
+
+// The guide's first 83 lines, as they were before the occupancy section came
+// after them: the SHA-256 of their text joined by line breaks, in UTF-8.
+const QByteArray kFirstLinesHash = "ad42546997b9dbc70655f9863a3e7387944720776224fcd22f8a9a921b73244d";
+constexpr int kFirstLines = 83;
 
 bool isUnderline(const QString &line, QChar mark)
 {
@@ -50,19 +57,29 @@ class HelpTextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void hasEightyThreeLines();
+    void keepsItsFirstEightyThreeLines();
+    void hasOneLineAParagraph();
     void opensWithTitleVersionAndPurpose();
-    void hasTheEightSectionsInOrder();
+    void hasTheSectionsInOrder();
     void eachHeadingIsUnderlinedAndSetOff();
     void sectionsTellWhatTheyShould_data();
     void sectionsTellWhatTheyShould();
 };
 
-void HelpTextTest::hasEightyThreeLines()
+void HelpTextTest::keepsItsFirstEightyThreeLines()
 {
     const QStringList lines = helpTextLines();
-    QCOMPARE(lines.size(), 83);
-    for (const QString &line : lines) {
+    QVERIFY(lines.size() > kFirstLines + 3);
+    const QByteArray text = lines.mid(0, kFirstLines).join(u'\n').toUtf8();
+    QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(), kFirstLinesHash);
+    // The occupancy section follows them, set off like the others.
+    const QString heading = QStringLiteral("Obsazení kolejí a kontrola grafikonu");
+    QCOMPARE(lines.mid(kFirstLines, 4), (QStringList{QString(), QString(), heading, QString(heading.size(), u'-')}));
+}
+
+void HelpTextTest::hasOneLineAParagraph()
+{
+    for (const QString &line : helpTextLines()) {
         QVERIFY2(!line.contains(u'\n') && !line.contains(u'\r'), qPrintable(line));
         QVERIFY2(line == line.trimmed(), qPrintable(line));
     }
@@ -77,7 +94,7 @@ void HelpTextTest::opensWithTitleVersionAndPurpose()
                           QStringLiteral("Tento program je určený pro tvorbu grafikonů pro simulátory Zelto Edice 246.")}));
 }
 
-void HelpTextTest::hasTheEightSectionsInOrder()
+void HelpTextTest::hasTheSectionsInOrder()
 {
     const QStringList lines = helpTextLines();
     QStringList headings;
@@ -120,6 +137,16 @@ void HelpTextTest::sectionsTellWhatTheyShould_data()
     QTest::newRow("export") << "Export" << QStringList{"Soubor -> Export", ".txt"};
     QTest::newRow("source view")
         << "Zobrazení zdrojového kódu" << QStringList{"Zobrazit -> Zdrojový kód", "okamžitému ukončení"};
+    QTest::newRow("occupancy and checks")
+        << "Obsazení kolejí a kontrola grafikonu"
+        << QStringList{"Zobrazit -> Obsazení kolejí", "F6", "Osobní vlaky (SC až Sv)", "nákladní vlaky (NEx až Vleč)",
+                       "lokomotivy (Lv)", "šrafované", "deset minut před odjezdem", "deset minut po příjezdu",
+                       "červeně", "Ctrl+kolečko", "+ a −", "Poklepáním otevřete okno Upravit vlak",
+                       "Uložit obrázek...", "PNG", "PDF", "Kontrola grafikonu", "Grafikon je bez chyb.",
+                       "Kolize na koleji", "možnou kolizi", "koleji 0", "Kolej v této stanici není", "Skalín",
+                       "Číslo vlaku je už na jiném řádku", "Odjezd je dříve než příjezd", "Předjíždění",
+                       "Záznam vlaku nelze přečíst", "nejvýše deset", "tgxeditor --check SOUBOR...",
+                       "SOUBOR:ŘÁDEK: TEXT", "kódem 0", "1, když něco našel", "2, když některý soubor nešel přečíst"};
 }
 
 void HelpTextTest::sectionsTellWhatTheyShould()
