@@ -29,14 +29,8 @@ void ChartContent::setSelectedLine(std::optional<int> line)
 
 void ChartContent::findSelectedTrain()
 {
-    m_selectedTrain = -1;
-    if (!m_selectedLine)
-        return;
-    const auto &trains = m_plan.trains;
-    const auto found = std::find_if(trains.cbegin(), trains.cend(),
-                                    [this](const PlannedTrain &train) { return train.line == *m_selectedLine; });
-    if (found != trains.cend())
-        m_selectedTrain = int(found - trains.cbegin());
+    const PlannedTrain *train = m_selectedLine ? m_plan.trainOnLine(*m_selectedLine) : nullptr;
+    m_selectedTrain = train ? int(train - m_plan.trains.constData()) : -1;
 }
 
 std::pair<qsizetype, qsizetype> ChartContent::barsBetween(int row, double left, double right,
