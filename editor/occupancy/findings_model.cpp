@@ -1,0 +1,52 @@
+#include "occupancy/findings_model.h"
+
+#include <algorithm>
+
+namespace tgx {
+
+namespace {
+const QString kFindingRow = QStringLiteral("řádek %1: %2");
+const QString kNoFindings = QStringLiteral("Grafikon je bez chyb.");
+} // namespace
+
+void FindingsModel::setPlan(OccupancyPlan plan)
+{
+    const int before = rowCount();
+    const int after = int(std::max<qsizetype>(1, plan.findings.size()));
+    if (after > before) {
+        beginInsertRows({}, before, after - 1);
+        m_plan = std::move(plan);
+        endInsertRows();
+    } else if (after < before) {
+        beginRemoveRows({}, after, before - 1);
+        m_plan = std::move(plan);
+        endRemoveRows();
+    } else {
+        m_plan = std::move(plan);
+    }
+    emit dataChanged(index(0), index(std::min(before, after) - 1), {Qt::DisplayRole});
+}
+
+std::optional<int> FindingsModel::lineAt(int row) const
+{
+    if (row < 0 || row >= m_plan.findings.size())
+        return std::nullopt;
+    return m_plan.findings[row].line;
+}
+
+int FindingsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(std::max<qsizetype>(1, m_plan.findings.size()));
+}
+
+QVariant FindingsModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        return {};
+    if (m_plan.findings.isEmpty())
+        return kNoFindings;
+    const Finding &finding = m_plan.findings[index.row()];
+    return kFindingRow.arg(QString::number(finding.line), findingText(m_plan, finding));
+}
+
+} // namespace tgx

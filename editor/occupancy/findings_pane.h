@@ -1,0 +1,36 @@
+#pragma once
+
+#include "occupancy/occupancy_plan.h"
+
+#include <QDockWidget>
+
+class QListView;
+
+namespace tgx {
+
+class FindingsModel;
+
+// The findings pane `H1`, "Kontrola grafikonu": what the timetable checks
+// find, one finding a row in the list `H2`. It is a dock the main window puts
+// in its bottom area, below whichever view is shown; it can be neither closed,
+// moved nor floated, only made taller or shorter.
+class FindingsPane : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit FindingsPane(QWidget *parent = nullptr);
+
+    // Shows the findings of plan; cheap enough for every keystroke.
+    void setPlan(OccupancyPlan plan);
+    FindingsModel &findings() { return *m_findings; }
+
+signals:
+    // A finding was double-clicked (or chosen with Enter): its document line.
+    void findingActivated(int line);
+
+private:
+    FindingsModel *m_findings;
+    QListView *m_H2;
+};
+
+} // namespace tgx

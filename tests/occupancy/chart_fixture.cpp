@@ -1,0 +1,71 @@
+#include "chart_fixture.h"
+
+#include <QScrollBar>
+#include <QTest>
+
+#include <cmath>
+
+namespace tgx::test {
+
+OccupancyPlan samplePlan()
+{
+    using enum TrainCategory;
+    OccupancyPlan plan;
+    plan.trains = {{kOs, 4521, 8, {}, Passenger, true}, {kPn, 60001, 14, {}, Freight, true},
+                   {kLv, 1, 18, {}, Locomotive, false}, {kEx, 120, 4, {}, Passenger, false},
+                   {kR, 800, 5, {}, Passenger, false},  {kMn, 3, 16, {}, Freight, false},
+                   {kOther, 5, -1, {u'9', u'9'}, Other, false}};
+    // Bars: train index, first and last minute, estimated first and last minute.
+    plan.rows = {{u'1', {{2, 0, 15, 0, -1}, {0, 420, 440, 0, -1}, {1, 430, 460, 451, 460}, {2, 1430, 1439, 0, -1}}},
+                 {u'2', {{4, 300, 540, 0, -1}, {5, 360, 365, 0, -1}, {3, 600, 600, 0, -1}}},
+                 {u'X', {{6, 900, 1000, 900, 909}}}};
+    return plan;
+}
+
+const FileStore &ChartFixture::disk()
+{
+    static const DiskFileStore store;
+    return store;
+}
+
+ChartFixture::ChartFixture(const FileStore &store)
+    : chart(prompts, guard, store)
+{
+    chart.setPlan(samplePlan());
+}
+
+bool ChartFixture::show(QSize viewportSize)
+{
+    chart.show();
+    if (!QTest::qWaitForWindowExposed(&chart))
+        return false;
+    chart.resize(chart.size() + viewportSize - chart.viewport()->size());
+    return chart.viewport()->size() == viewportSize;
+}
+
+QPoint ChartFixture::at(int row, double minute) const
+{
+    const ChartFrame frame = chart.frame();
+    return QPoint(int(std::floor(frame.grid.x(minute + 0.5))), frame.rowTop(row) + ChartLayout::kRowHeight / 2);
+}
+
+void ChartFixture::zoomInAround(int minute)
+{
+    pressKey(Qt::Key_Plus, 20);
+    QScrollBar *bar = chart.horizontalScrollBar();
+    bar->setValue(int(std::lround((minute - visibleSpan() / 2) * chart.frame().grid.pixelsPerMinute())));
+}
+
+void ChartFixture::pressKey(int key, int times, Qt::KeyboardModifiers modifiers)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(&chart, Qt::Key(key), modifiers);
+}
+
+double ChartFixture::visibleSpan() const
+{
+    const ChartFrame frame = chart.frame();
+    return (frame.size.width() - ChartLayout::kTrackColumnWidth) / frame.grid.pixelsPerMinute();
+}
+
+} // namespace tgx::test
