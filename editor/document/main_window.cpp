@@ -1,6 +1,7 @@
 #include "document/main_window.h"
 
 #include "document/error_guard.h"
+#include "document/failure.h"
 #include "document/header_lines.h"
 #include "document/prompts.h"
 #include "document/properties_dialog.h"
@@ -10,7 +11,9 @@
 #include "document/train_list_export.h"
 #include "document/train_list_model.h"
 #include "document/window_placement.h"
-#include "editing/find_bar.h"
+#include "occupancy/document_analysis.h"
+#include "occupancy/findings_pane.h"
+#include "occupancy/occupancy_chart.h"
 #include "trains/train_dialog.h"
 
 #include <QApplication>
@@ -31,17 +34,12 @@ const QString kNoSimulator = QStringLiteral(
 const QString kNoTrainToRemove = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete odebrat.");
 const QString kNoTrainToEdit = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete upravit.");
 const QString kConfirmRemove = QStringLiteral("Opravdu chcete odebrat vlak?");
-const QString kSourceWarning = QStringLiteral(
-    "UPOZORNĚNÍ! Neodborným zásahem ve zdrojovém kódu může dojít k okamžitému ukončení tohoto programu nebo "
-    "simulátoru, který tento grafikon bude používat.");
 const QString kAddCaption = QStringLiteral("Přidat vlak");
-const QString kFindError = QStringLiteral("Error 00G5");
 const QString kEditCaption = QStringLiteral("Upravit vlak");
 
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 419;
-constexpr int kMargin = 8;
-constexpr QSize kSourceViewSize(616, 368);
+constexpr int kFindingsHeight = 110;
 constexpr int kStatusBarHeight = 22;
 constexpr int kPanel0Width = 120;
 
@@ -64,7 +62,9 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
     createMenus();
     createToolBar();
     createStatusBar();
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The findings pane comes below the views, which keep their height.
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + kFindingsHeight);
+    resizeDocks({m_H1}, {kFindingsHeight}, Qt::Vertical);
 
     // Start-up is a new document whose own changes leave it unmodified.
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
@@ -83,44 +83,6 @@ void TA0::setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train, R
     m_repeat = repeat;
 }
 
-void TA0::createViews()
-{
-    auto *client = new QWidget;
-    setCentralWidget(client);
-
-    m_trainList = new TrainListModel(this);
-    m_B1 = new QListView(client);
-    m_B1->setObjectName(QStringLiteral("B1"));
-    m_B1->setModel(m_trainList);
-    m_B1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_B1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_B1->setUniformItemSizes(true);
-    QFont listFont(QStringLiteral("Verdana"));
-    listFont.setPixelSize(13);
-    m_B1->setFont(listFont);
-
-    m_B0->setParent(client);
-    m_B0->setObjectName(QStringLiteral("B0"));
-    QFont sourceFont(QStringLiteral("Arial"));
-    sourceFont.setPixelSize(12);
-    m_B0->setFont(sourceFont);
-    m_B0->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_B0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_B0->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_B0->setGeometry(QRect(QPoint(kMargin, 0), kSourceViewSize));
-    m_B0->hide();
-    connect(m_B0, &QPlainTextEdit::textChanged, this, &TA0::B0Change);
-
-    m_H3 = new FindBar(client);
-    connect(m_H3, &FindBar::textEdited, this, [this](const QString &text) {
-        m_guard.runHandler(kFindError, [&] { findFrom(std::max(selectedRow(), 0), text); });
-    });
-    connect(m_H3, &FindBar::nextRequested, this, [this] {
-        m_guard.runHandler(kFindError, [&] { findFrom(selectedRow() + 1, m_H3->text()); });
-    });
-    connect(m_H3, &FindBar::dismissed, this, &TA0::layOutViews);
-}
-
 void TA0::createStatusBar()
 {
     QStatusBar *F9 = statusBar();
@@ -135,23 +97,6 @@ void TA0::createStatusBar()
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     F9->addWidget(m_panel0);
     F9->addWidget(m_panel1, 1);
-}
-
-void TA0::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    layOutViews();
-}
-
-// The list follows the window; the source view keeps its size. Both stand
-// below the find bar while it is shown.
-void TA0::layOutViews()
-{
-    const QSize client = centralWidget()->size();
-    const int top = m_H3->isVisible() ? m_H3->sizeHint().height() : 0;
-    m_H3->setGeometry(0, 0, client.width(), top);
-    m_B1->setGeometry(kMargin, top, client.width() - 2 * kMargin, client.height() - top);
-    m_B0->move(kMargin, top);
 }
 
 void TA0::showEvent(QShowEvent *event)
@@ -175,14 +120,14 @@ void TA0::rebuildTrainList()
     m_state.DocumentModified = true;
     const QStringList documentLines = m_lines.allLines();
     m_panel0->setPanelText(documentLines.value(HeaderLine::Simulator - 1));
-    TrainList trains;
-    try {
-        decodeTrainList(documentLines, trains);
-    } catch (...) {
-        m_trainList->setTrains(std::move(trains)); // the items before the failing record stay
-        throw;
-    }
-    m_trainList->setTrains(std::move(trains));
+    // One decoding of the records serves the list, the chart and the findings.
+    DocumentAnalysis analysis = analyseDocument(documentLines);
+    m_trainList->setTrains(std::move(analysis.list)); // with a failure, the items before the failing record
+    m_G9->setPlan(analysis.plan);
+    m_G9->setSelectedLine(std::nullopt);
+    m_H1->setPlan(std::move(analysis.plan));
+    if (analysis.listFailure)
+        throw Failure(*analysis.listFailure);
 }
 
 std::optional<int> TA0::selectedTrainLine() const
@@ -269,21 +214,6 @@ void TA0::E4Click()
     }
     if (m_prompts.askYesNo(kConfirmRemove) == Prompts::Answer::Yes)
         m_lines.deleteLine(*line);
-}
-
-void TA0::E9Click()
-{
-    m_B0->hide();
-    m_B1->show();
-    m_E9->setChecked(true);
-}
-
-void TA0::F0Click()
-{
-    m_B0->show();
-    m_B1->hide();
-    m_F0->setChecked(true);
-    m_prompts.inform(kSourceWarning);
 }
 
 void TA0::showFileName(const QString &text)

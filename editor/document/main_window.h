@@ -18,6 +18,8 @@ namespace tgx {
 class ErrorGuard;
 class FileStore;
 class FindBar;
+class FindingsPane;
+class OccupancyChart;
 class RepeatTrainDialog;
 class Prompts;
 class StatusPanel;
@@ -26,7 +28,9 @@ class TA4;
 class TrainListModel;
 
 // The main window: holds the document (the lines of the hidden source view
-// `B0`), shows it as the train list `B1` or as raw text, and routes every command.
+// `B0`), shows it as the train list `B1`, as raw text or as the track
+// occupancy chart `G9` with the timetable's findings below, and routes every
+// command.
 class TA0 : public QMainWindow, public TrainSelection, private DocumentFilesView {
     Q_OBJECT
 
@@ -66,10 +70,13 @@ public:
     void G4Click(); // Repeat train
     void G5Click(); // Find train
     void G6Click(); // Sort trains by time
+    void G7Click(); // Track occupancy view
 
     // Opens a file as Open does after its dialog, inside Open's guard: for
     // the file the program is started with.
     void openFile(const QString &path);
+
+    QMenu *createPopupMenu() override; // the window's context menu
 
 protected:
     void closeEvent(QCloseEvent *event) override; // FormCloseQuery
@@ -78,6 +85,11 @@ protected:
 
 private:
     void createViews();
+    void createListView(QWidget *client);
+    void createSourceView(QWidget *client);
+    void createChart(QWidget *client);
+    void showView(QWidget *view, QAction *menuItem);
+    void showLine(int line);
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -107,6 +119,7 @@ private:
     TrainListModel *m_trainList = nullptr;
     QAction *m_E9 = nullptr;        // "Grafikon"
     QAction *m_F0 = nullptr;        // "Zdrojový kód"
+    QAction *m_G7 = nullptr;        // "Obsazení kolejí"
     QAction *m_G1 = nullptr;        // "Zpět"
     QAction *m_G2 = nullptr;        // "Znovu"
 
@@ -120,6 +133,8 @@ private:
     TA4 *m_train = nullptr;
     RepeatTrainDialog *m_repeat = nullptr;
     FindBar *m_H3 = nullptr;        // find bar above the views
+    OccupancyChart *m_G9 = nullptr; // track occupancy view
+    FindingsPane *m_H1 = nullptr;   // "Kontrola grafikonu", below the views
     bool m_placed = false;
 };
 

@@ -72,13 +72,15 @@ void TA0::createMenus()
     QMenu *E5 = addMenu("E5", QStringLiteral("Zobrazit"));
     m_E9 = command("E9", QStringLiteral("Grafikon"), &TA0::E9Click, QStringLiteral("Error 00E9"));
     m_F0 = command("F0", QStringLiteral("Zdrojový kód"), &TA0::F0Click, QStringLiteral("Error 00F0"));
+    m_G7 = command("G7", QStringLiteral("Obsazení kolejí"), &TA0::G7Click, QStringLiteral("Error 00G7"));
+    m_G7->setShortcut(QKeySequence(Qt::Key_F6));
     auto *views = new QActionGroup(this);
-    for (QAction *view : {m_E9, m_F0}) {
+    for (QAction *view : {m_E9, m_F0, m_G7}) {
         view->setCheckable(true);
         views->addAction(view);
     }
     m_E9->setChecked(true);
-    E5->addActions({m_E9, m_F0});
+    E5->addActions({m_E9, m_F0, m_G7});
 
     QMenu *F1 = addMenu("F1", QStringLiteral("Nápověda"));
     QAction *F2 = command("F2", QStringLiteral("Nápověda pro TGX editor"), &TA0::F2Click, QStringLiteral("Error 00F2"));
@@ -111,6 +113,8 @@ void TA0::createToolBar()
     B6->addButton(button("C4", "E4", QStringLiteral("Odstranit vlak"), ToolBarImages::removeTrain()));
     B6->addSpacer(15);
     B6->addButton(button("C9", "F2", QStringLiteral("Nápověda"), ToolBarImages::help()));
+    B6->addSpacer(15);
+    B6->addButton(button("G8", "G7", QStringLiteral("Obsazení kolejí"), ToolBarImages::trackOccupancy()));
     B6->keepAsDefault();
     addToolBar(Qt::TopToolBarArea, B6);
 }

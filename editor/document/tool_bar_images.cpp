@@ -168,6 +168,27 @@ QIcon help()
     });
 }
 
+// Three tracks over the day, each with a train's stretch on it; two of them
+// meet in red.
+QIcon trackOccupancy()
+{
+    return drawn(kSize, [](QPainter &p) {
+        p.setPen(QPen(QColor(150, 150, 150), 1));
+        for (double y : {4.5, 9.5, 14.5})
+            p.drawLine(QPointF(1, y), QPointF(17, y));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(50, 110, 210));
+        p.drawRect(QRectF(2, 2.5, 7, 4));
+        p.setBrush(QColor(230, 140, 30));
+        p.drawRect(QRectF(9, 7.5, 7, 4));
+        p.setBrush(QColor(40, 150, 70));
+        p.drawRect(QRectF(4, 12.5, 6, 4));
+        p.setPen(QPen(QColor(210, 30, 30), 1.2));
+        p.setBrush(QColor(50, 110, 210));
+        p.drawRect(QRectF(8.5, 12.5, 7, 4));
+    });
+}
+
 QIcon programIcon()
 {
     return drawn(64, timetableGraph);

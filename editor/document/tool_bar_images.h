@@ -17,6 +17,7 @@ QIcon addTrain();
 QIcon editTrain();
 QIcon removeTrain();
 QIcon help();
+QIcon trackOccupancy();
 QIcon programIcon();
 
 // Paints the program icon into the square of size x size at the painter's
