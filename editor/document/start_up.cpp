@@ -4,12 +4,14 @@
 #include "document/forms.h"
 #include "document/qt_prompts.h"
 #include "document/tool_bar_images.h"
+#include "occupancy/timetable_check.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTranslator>
 
 #include <cstdio>
@@ -21,10 +23,16 @@ namespace {
 
 const QString kTitle = QStringLiteral("TGX editor");
 const QString kVersion = QStringLiteral("2.0");
+const QString kDesktopFileName = QStringLiteral("org.example.tgxeditor"); // the installed desktop entry
 const QString kDescription = QStringLiteral("Editor grafikonů pro simulátory Zelto Edice 246.");
 const QString kFileArgument = QStringLiteral("soubor");
 const QString kFileDescription = QStringLiteral("Grafikon (.46g), který se otevře.");
 const QString kFileSyntax = QStringLiteral("[soubor]");
+const QString kCheckOption = QStringLiteral("check");
+const QString kCheckDescription = QStringLiteral(
+    "Zkontroluje zadané grafikony bez okna a vypíše nálezy jako SOUBOR:ŘÁDEK: TEXT. Vrací 0 bez nálezů, "
+    "1 s nálezy, 2 když soubor nelze přečíst.");
+const QString kNothingToCheck = QStringLiteral("Zadejte za --check alespoň jeden soubor ke kontrole.\n");
 const QString kOnlyFirstOpened =
     QStringLiteral("TGX editor pracuje s jedním grafikonem a otevírá jen první soubor. Neotevřeno: %1\n");
 const QString kNoCzechTexts = QStringLiteral(
@@ -33,7 +41,7 @@ const QString kQtTranslation = QStringLiteral("qtbase_cs");
 
 CommandLine stopWith(int exitCode, const QString &message)
 {
-    return {QString(), message, exitCode};
+    return {QString(), {}, message, exitCode};
 }
 
 // The program's options; Qt has already taken its own out of the arguments.
@@ -42,6 +50,7 @@ void declareOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(kCheckOption, kCheckDescription));
     parser.addPositionalArgument(kFileArgument, kFileDescription, kFileSyntax);
 }
 
@@ -78,6 +87,13 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
         return stopWith(EXIT_SUCCESS, parser.helpText());
     if (parser.isSet(QStringLiteral("version")))
         return stopWith(EXIT_SUCCESS, kTitle + u' ' + kVersion + u'\n');
+    if (parser.isSet(kCheckOption)) {
+        if (parser.positionalArguments().isEmpty())
+            return stopWith(kCheckUnreadableFile, kNothingToCheck);
+        CommandLine commandLine;
+        commandLine.filesToCheck = parser.positionalArguments();
+        return commandLine;
+    }
     return fileToOpen(parser.positionalArguments(), workingDirectory);
 }
 
@@ -92,6 +108,32 @@ bool loadCzechQtTexts(QCoreApplication &app)
     return QCoreApplication::installTranslator(translator);
 }
 
+bool asksToCheckFiles(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            return false;
+        if (argument == "--check")
+            return true;
+    }
+    return false;
+}
+
+int runCheck()
+{
+    QCoreApplication::setApplicationName(kTitle);
+    QCoreApplication::setApplicationVersion(kVersion);
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    tell(commandLine);
+    if (commandLine.exitCode)
+        return *commandLine.exitCode;
+    DiskFileStore store;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return checkFiles(commandLine.filesToCheck, store, out, err);
+}
+
 void startEditing(TA0 &mainWindow, const CommandLine &commandLine)
 {
     mainWindow.show();
@@ -104,6 +146,7 @@ int runEditor(QApplication &app)
     QApplication::setApplicationName(kTitle);
     QApplication::setApplicationVersion(kVersion);
     QApplication::setWindowIcon(ToolBarImages::programIcon());
+    QGuiApplication::setDesktopFileName(kDesktopFileName);
     if (!loadCzechQtTexts(app))
         std::fputs(kNoCzechTexts.arg(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).toLocal8Bit().constData(),
                    stderr);

@@ -16,6 +16,7 @@ class TA0;
 // options (-platform, -style, ...) out of it.
 struct CommandLine {
     QString file;                // absolute path of the document to open; empty: a new document
+    QStringList filesToCheck;    // for --check: the timetables to check, as given
     QString message;             // for the terminal: help, version, a wrong option, files left unopened
     std::optional<int> exitCode; // set when the program ends at once, without a window
 };
@@ -23,6 +24,15 @@ struct CommandLine {
 // Reads the arguments (the program's name first); a relative path is taken
 // from workingDirectory, as the shell meant it.
 CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory);
+
+// Whether the arguments ask to check files (--check), which opens no window
+// and so needs no display: the program then makes a QCoreApplication only.
+bool asksToCheckFiles(int argc, char *argv[]);
+
+// Checks the files the command line names after --check, once the
+// application object exists: the findings on standard output, an unreadable
+// file on standard error. The exit code.
+int runCheck();
 
 // Installs Qt's own Czech texts (standard buttons, file dialogs, the text
 // context menus), with Czech dates and numbers in the file dialogs, whatever

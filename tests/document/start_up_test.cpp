@@ -109,6 +109,8 @@ private slots:
         QTest::newRow("version") << QStringList{"--version"} << QString() << 0 << QStringList{"TGX editor 2.0\n"};
         QTest::newRow("unknown option") << QStringList{"--smazat", "a.46g"} << QString() << 1
                                         << QStringList{"smazat"};
+        QTest::newRow("check without files") << QStringList{"--check"} << QString() << 2
+                                             << QStringList{"--check", "soubor"};
     }
 
     void commandLine()
@@ -123,6 +125,39 @@ private slots:
         QCOMPARE(read.message.isEmpty(), message.isEmpty());
         for (const QString &piece : message)
             QVERIFY2(read.message.contains(piece), qPrintable(read.message));
+    }
+
+    void checkingTakesEveryFileAsGiven()
+    {
+        const CommandLine read = readCommandLine({kProgram, "--check", "a.46g", "../b.46g"}, kHome);
+        QCOMPARE(read.filesToCheck, (QStringList{"a.46g", "../b.46g"}));
+        QCOMPARE(read.file, QString());
+        QVERIFY(!read.exitCode);
+        QVERIFY(read.message.isEmpty());
+    }
+
+    void onlyCheckingNeedsNoDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("checks");
+        QTest::newRow("nothing") << QStringList{} << false;
+        QTest::newRow("a file") << QStringList{"plan.46g"} << false;
+        QTest::newRow("check") << QStringList{"--check", "plan.46g"} << true;
+        QTest::newRow("check after an option") << QStringList{"-style", "fusion", "--check", "a.46g"} << true;
+        QTest::newRow("a file named --check") << QStringList{"--", "--check"} << false;
+    }
+
+    void onlyCheckingNeedsNoDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, checks);
+        QList<QByteArray> bytes{kProgram.toUtf8()};
+        for (const QString &argument : arguments)
+            bytes << argument.toUtf8();
+        std::vector<char *> argv;
+        for (QByteArray &argument : bytes)
+            argv.push_back(argument.data());
+        QCOMPARE(asksToCheckFiles(int(argv.size()), argv.data()), checks);
     }
 
     void aFileOnTheCommandLineOpensAsOpenOpensIt_data()

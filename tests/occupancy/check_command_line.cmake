@@ -1,0 +1,50 @@
+# Runs `tgxeditor --check` as a user does, with no display at all, on small
+# timetables in code page 1250 with CR LF and LF line ends, and checks its
+# exit codes and what it prints.
+# Arguments: -DPROGRAM=<tgxeditor> -DWORK_DIR=<scratch folder>
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(record "1804521107050712070011207130740270000012013000000000000000000000000")
+
+# A Hutky timetable (line 2 "Zelto ŽST Hutky", Ž being 0x8E in code page 1250)
+# with the records given, its lines ended by the given bytes.
+function(write_timetable name line_end)
+  string(ASCII 142 z_caron)
+  set(text "Letn${line_end}Zelto ${z_caron}ST Hutky${line_end}")
+  foreach(line RANGE 3 30)
+    string(APPEND text "${line_end}")
+  endforeach()
+  foreach(record IN LISTS ARGN)
+    string(APPEND text "${record}${line_end}")
+  endforeach()
+  file(WRITE ${WORK_DIR}/${name} "${text}")
+endfunction()
+
+write_timetable(clean.46g "\r\n" ${record})
+write_timetable(twice.46g "\n" ${record} ${record})
+
+set(failures "")
+function(expect code expected_out)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+            ${PROGRAM} --check ${ARGN}
+    WORKING_DIRECTORY ${WORK_DIR}
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result STREQUAL code)
+    set(failures "${failures}\n  --check ${ARGN}: exit ${result}, expected ${code} (${err})" PARENT_SCOPE)
+  endif()
+  if(NOT out STREQUAL expected_out)
+    set(failures "${failures}\n  --check ${ARGN} printed\n${out}expected\n${expected_out}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+set(twice_findings
+  "twice.46g:32: kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek 31)\n"
+  "twice.46g:32: číslo vlaku 4521 je už na řádku 31\n")
+string(CONCAT twice_findings ${twice_findings})
+expect(0 "" clean.46g)
+expect(1 "${twice_findings}" clean.46g twice.46g)
+expect(2 "${twice_findings}" missing.46g twice.46g)
+if(failures)
+  message(FATAL_ERROR "tgxeditor --check:${failures}")
+endif()
