@@ -49,6 +49,9 @@ bool repeatable(QStringView line)
 {
     if (line.size() < 31 || !fuzz::isDigits(line.mid(2, 5)))
         return false;
+    if (!fuzz::isDigits(line.mid(kArrivalBlock.code.position - 1, 1))
+        || !fuzz::isDigits(line.mid(kDepartureBlock.code.position - 1, 1)))
+        return false; // a neighbour code that is no digit
     for (const BlockFields *block : {&kArrivalBlock, &kDepartureBlock}) {
         if (isRun(line, *block) && (!timeAt(line, block->departureHour, block->departureMinute)
                                     || !timeAt(line, block->arrivalHour, block->arrivalMinute)))

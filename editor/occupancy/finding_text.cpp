@@ -2,6 +2,7 @@
 #include "occupancy/occupancy_plan.h"
 
 #include "trains/decoded_record.h"
+#include "trains/record_fault.h"
 #include "trains/station_table.h"
 
 #include <algorithm>
@@ -19,15 +20,6 @@ const QString kOvertakingTo = QStringLiteral("%1 předjíždí %2 (řádek %3) n
 const QString kOvertakingFrom = QStringLiteral("%1 předjíždí %2 (řádek %3) na trati ze stanice %4");
 const QString kUnreadable = QStringLiteral("záznam vlaku nelze přečíst: %1");
 
-// Why a record cannot be read.
-const QString kTooShort = QStringLiteral("záznam má jen %1 %2");
-const QString kCharacterOne = QStringLiteral("znak");
-const QString kCharactersFew = QStringLiteral("znaky");  // 2 to 4
-const QString kCharactersMany = QStringLiteral("znaků"); // 0 and from 5 on
-const QString kNotNumber = QStringLiteral("„%1“ na pozicích %2–%3 není číslo vlaku");
-const QString kNotCode = QStringLiteral("„%1“ na pozici %2 není kód sousední stanice");
-const QString kNotTime = QStringLiteral("„%1:%2“ na pozicích %3–%4 není čas");
-
 QString number(int value)
 {
     return QString::number(value);
@@ -36,13 +28,6 @@ QString number(int value)
 QString trackText(QChar track)
 {
     return QString(track);
-}
-
-QString characters(int count)
-{
-    if (count == 1)
-        return kCharacterOne;
-    return count >= 2 && count <= 4 ? kCharactersFew : kCharactersMany;
 }
 
 QString collisionText(const PlannedTrain &train, const PlannedTrain &other, bool possible)
@@ -64,23 +49,6 @@ QString overtakingText(const OccupancyPlan &plan, const PlannedTrain &train, con
         .arg(trainLabel(train), trainLabel(other), number(other.line), station.toString());
 }
 
-QString description(const UnreadableRecord &record)
-{
-    const QString found(record.found, record.width);
-    const int last = record.position + record.width - 1;
-    switch (record.fault) {
-    case UnreadableRecord::Fault::TooShort:
-        return kTooShort.arg(number(record.length), characters(record.length));
-    case UnreadableRecord::Fault::Number:
-        return kNotNumber.arg(found, number(record.position), number(last));
-    case UnreadableRecord::Fault::NeighbourCode:
-        return kNotCode.arg(found, number(record.position));
-    case UnreadableRecord::Fault::Time:
-        return kNotTime.arg(found.first(2), found.sliced(2), number(record.position), number(last));
-    }
-    return {};
-}
-
 const UnreadableRecord *unreadableOnLine(const OccupancyPlan &plan, int line)
 {
     const auto found = std::lower_bound(plan.unreadable.begin(), plan.unreadable.end(), line,
@@ -94,7 +62,7 @@ QString findingText(const OccupancyPlan &plan, const Finding &finding)
 {
     if (finding.kind == FindingKind::Unreadable) {
         const UnreadableRecord *record = unreadableOnLine(plan, finding.line);
-        return record ? kUnreadable.arg(description(*record)) : QString();
+        return record ? kUnreadable.arg(faultDescription(record->fault)) : QString();
     }
     const PlannedTrain *train = plan.trainOnLine(finding.line);
     if (!train)

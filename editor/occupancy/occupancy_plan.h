@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trains/record_fault.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -105,21 +107,10 @@ struct Finding {
     int other = -1;
 };
 
-// Why a record line cannot be read: the first field at fault, in position
-// order, and the characters it holds.
+// A record line that cannot be read, and why.
 struct UnreadableRecord {
-    enum class Fault : quint8 {
-        TooShort,      // the line ends before position 31
-        Number,        // positions 3-7 are not a decimal train number
-        NeighbourCode, // position 8 or 23 is not a digit
-        Time,          // a present block holds a time that is not a time of day
-    };
     int line = 0;
-    int length = 0;       // characters on the line
-    Fault fault = Fault::TooShort;
-    quint8 position = 0;  // first position (from 1) of the field at fault
-    quint8 width = 0;     // its positions
-    QChar found[5];       // its characters, width of them
+    RecordFault fault;
 };
 
 // Everything the chart and the checks show for a document: the rows in chart

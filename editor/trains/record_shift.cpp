@@ -2,37 +2,13 @@
 
 #include "document/failure.h"
 #include "trains/decoded_record.h"
+#include "trains/record_fault.h"
 
 namespace tgx {
 
 namespace {
 
-const QString kTooShort = QStringLiteral("Záznam vlaku nelze opakovat: je kratší než %1 znaků.");
-const QString kNotNumber = QStringLiteral("Záznam vlaku nelze opakovat: „%1“ na pozicích %2–%3 není číslo vlaku.");
-const QString kNotTime = QStringLiteral("Záznam vlaku nelze opakovat: „%1“ na pozicích %2–%3 není čas.");
-
-QString positionsFailure(const QString &text, const QString &what, RecordField first, RecordField last)
-{
-    return text.arg(what).arg(first.position).arg(last.position + last.width - 1);
-}
-
-void requireTime(std::optional<int> time, const FieldValue &hour, const FieldValue &minute,
-                 RecordField hourField, RecordField minuteField)
-{
-    if (time)
-        return;
-    const QString written = hour.text().toString() + u':' + minute.text().toString();
-    throw Failure(positionsFailure(kNotTime, written, hourField, minuteField));
-}
-
-void requireRun(const DecodedRun &run, const BlockFields &fields)
-{
-    if (run.startsOrEndsHere())
-        return;
-    requireTime(run.departureTime(), run.departureHour, run.departureMinute, fields.departureHour,
-                fields.departureMinute);
-    requireTime(run.arrivalTime(), run.arrivalHour, run.arrivalMinute, fields.arrivalHour, fields.arrivalMinute);
-}
+const QString kCannotRepeat = QStringLiteral("Záznam vlaku nelze opakovat: %1.");
 
 // Writes value into the field's positions, zero-filled to its width.
 void writeDigits(QString &line, RecordField field, int value)
@@ -67,12 +43,8 @@ void shiftRun(QString &line, const DecodedRun &run, const BlockFields &fields, i
 
 void requireShiftable(const DecodedRecord &record)
 {
-    if (!record.holdsTimetable())
-        throw Failure(kTooShort.arg(DecodedRecord::kTimetableLength));
-    if (!record.number.isNumber())
-        throw Failure(positionsFailure(kNotNumber, record.number.text().toString(), Field::Number, Field::Number));
-    requireRun(record.arrival, kArrivalBlock);
-    requireRun(record.departure, kDepartureBlock);
+    if (const auto fault = timetableFault(record))
+        throw Failure(kCannotRepeat.arg(faultDescription(*fault)));
 }
 
 QString shiftedRecord(const DecodedRecord &record, int minutes, int number)

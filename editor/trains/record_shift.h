@@ -10,10 +10,9 @@ class DecodedRecord;
 inline constexpr int kLowestTrainNumber = 0;
 inline constexpr int kHighestTrainNumber = 99999;
 
-// Fails with a Failure that says why the record cannot be moved in time: it is
-// shorter than the timetable fields, its train number is not decimal, or a
-// block of a run (one that does not start or end here) holds a time that is
-// not a time of day.
+// Fails with a Failure that says why the record cannot be moved in time: the
+// fault timetableFault finds (too short, a train number or neighbour code
+// that is not one, a time of a run that is not a time of day).
 void requireShiftable(const DecodedRecord &record);
 
 // The record's line with every time of its runs moved by minutes (of either

@@ -112,8 +112,10 @@ private slots:
         QTest::addColumn<QString>("description");
 
         const QString prefix = QStringLiteral("Záznam vlaku nelze opakovat: ");
-        QTest::newRow("30 characters") << kExample.left(30) << prefix + "je kratší než 31 znaků.";
-        QTest::newRow("empty") << QString() << prefix + "je kratší než 31 znaků.";
+        QTest::newRow("30 characters") << kExample.left(30) << prefix + "záznam má jen 30 znaků.";
+        QTest::newRow("empty") << QString() << prefix + "záznam má jen 0 znaků.";
+        QTest::newRow("letter as a neighbour code") << withText(kExample, 23, "x")
+                                                    << prefix + "„x“ na pozici 23 není kód sousední stanice.";
         QTest::newRow("letter in the number") << withText(kExample, 3, "4521A")
                                               << prefix + "„4521A“ na pozicích 3–7 není číslo vlaku.";
         QTest::newRow("blank in the number") << withText(kExample, 3, " 4521")
