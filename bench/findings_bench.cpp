@@ -4,118 +4,19 @@
 // medians of the processor time used.
 // With --equal it plans 600,000 copies of one record instead and reports the
 // time and the peak memory.
+#include "bench_support.h"
 #include "document/failure.h"
 #include "occupancy/document_analysis.h"
 #include "trains/summary_line.h"
 
 #include <QCoreApplication>
 
-#include <malloc.h>
-#include <sys/resource.h>
-#include <time.h>
-
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace tgx;
+using namespace tgx::bench;
 
 namespace {
-
-const QString kSimulator = QStringLiteral("Zelto ŽST Vrbinov");
-const QString kTracks = QStringLiteral("75312"); // and "0" for every tenth train
-
-// Small deterministic random numbers, so every run times the same document.
-class Random {
-public:
-    int below(int bound) { return int((m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL) >> 33) % bound; }
-
-private:
-    quint64 m_state = 42;
-};
-
-QString twoDigits(int value)
-{
-    return QString::number(value).rightJustified(2, u'0');
-}
-
-QString clock(int minutes)
-{
-    minutes = (minutes % 1440 + 1440) % 1440;
-    return twoDigits(minutes / 60) + twoDigits(minutes % 60);
-}
-
-QString block(int code, int departure, int arrival)
-{
-    return QString::number(code) + clock(departure) + clock(arrival) + twoDigits(std::max(1, (arrival - departure) % 60)) + QStringLiteral("00");
-}
-
-// Train i of a timetable such as a person makes: each track is filled
-// through the day train after train, a stay of 1 to 2 minutes and a gap of 1
-// to 2, and ten more minutes for a train that starts or ends here (one in
-// forty each), so that trains on one track meet only when the timetable
-// holds more trains than a day has room for, or, for one train in a hundred,
-// which comes at a random time. Trains run to and from three neighbours, one
-// in fifty faster than the others, so that it may overtake them. One line in
-// a thousand is broken, one number in two hundred repeated.
-QString trainRecord(int i, Random &random, std::vector<int> &trackClock)
-{
-    if (i % 1000 == 999)
-        return i % 2000 == 999 ? QStringLiteral("18045") : QStringLiteral("1800123125610712070011207130740270000012013000000000000000000000000");
-    const int type = 10 + random.below(19);
-    const int number = i % 200 == 199 ? (i - 100) % 100000 : i % 100000;
-    const int trackIndex = i % 10 == 9 ? int(kTracks.size()) : random.below(int(kTracks.size()));
-    const QChar track = trackIndex < kTracks.size() ? kTracks[trackIndex] : u'0';
-    const int kind = random.below(40);
-    const bool originating = kind == 0;
-    const bool terminating = kind == 1;
-    const int stay = 1 + random.below(2);
-    int arrival = random.below(1440);
-    if (random.below(100) != 0) {
-        int &free = trackClock[trackIndex];
-        arrival = free + (originating ? 10 : 0);
-        free = arrival + stay + 1 + random.below(2) + (terminating ? 10 : 0);
-    }
-    const int trip = random.below(50) == 0 ? 14 : 20;
-    const QString from = originating ? QString(13, u'0') : block(1 + random.below(3), arrival - trip, arrival);
-    const QString to = terminating ? QString(13, u'0') : block(1 + random.below(3), arrival + stay, arrival + stay + trip);
-    return QString::number(type) + QString::number(number).rightJustified(5, u'0') + from + track + u'1' + to
-           + QStringLiteral("00") + QString(30, u'0') + QStringLiteral("poznámka");
-}
-
-QStringList documentOf(int trains)
-{
-    QStringList lines(30);
-    lines[1] = kSimulator;
-    lines[6] = QStringLiteral("Plavy");
-    Random random;
-    std::vector<int> trackClock(kTracks.size() + 1, 0); // and track "0"
-    for (int i = 0; i < trains; ++i)
-        lines << trainRecord(i, random, trackClock);
-    return lines;
-}
-
-// Milliseconds of processor time this thread has used: unlike the time on
-// the clock, it does not grow when other programs share the cores.
-double threadMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = threadMs();
-        work();
-        times.push_back(threadMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void listOnly(const QStringList &document)
 {
@@ -131,7 +32,7 @@ int timeSizes(const QList<int> &sizes)
     std::printf("%9s %11s %11s %13s %11s %12s %9s\n", "trains", "list [ms]", "plan [ms]", "analysis [ms]",
                 "added [ms]", "added/train", "findings");
     for (const int trains : sizes) {
-        const QStringList document = documentOf(trains);
+        const QStringList document = sampleTimetable(trains);
         const int runs = trains >= 20000 ? 11 : 41;
         const double list = medianMs(runs, [&] { listOnly(document); });
         const double plan = medianMs(runs, [&] { planDocument(document); });
@@ -157,10 +58,8 @@ int timeEqualTrains()
     start = threadMs();
     analyseDocument(document);
     const double analysis = threadMs() - start;
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf("%d equal trains: plan %.0f ms, analysis %.0f ms, %lld findings, peak memory %ld MB\n", trains, plan,
-                analysis, qlonglong(findings), usage.ru_maxrss / 1024);
+                analysis, qlonglong(findings), peakMemoryMb());
     return 0;
 }
 
@@ -168,22 +67,10 @@ int timeEqualTrains()
 
 int main(int argc, char *argv[])
 {
-    // glibc gives freed memory back to the system, or keeps it, depending on
-    // the sizes freed before; a run would then time page faults or not by the
-    // sizes timed before it. Keeping freed memory makes every run start alike.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
-    mallopt(M_TOP_PAD, 64 * 1024 * 1024);
+    keepFreedMemory();
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments().mid(1);
     if (arguments.contains(QStringLiteral("--equal")))
         return timeEqualTrains();
-    // Document sizes may be given as arguments; by default the four sizes below.
-    QList<int> sizes{100, 2000, 20000, 100000};
-    if (!arguments.isEmpty()) {
-        sizes.clear();
-        for (const QString &argument : arguments)
-            sizes << argument.toInt();
-    }
-    return timeSizes(sizes);
+    return timeSizes(sizesFrom(arguments, {100, 2000, 20000, 100000}));
 }

@@ -223,7 +223,7 @@ void checkTrainList(const Case &c, const QString &record, const QString &summary
     document << QString() << record;
     TrainList list;
     decodeTrainList(document, list);
-    require(list.summaries == QStringList{summary} && list.lines == QList<int>{32}, "the train list does not show the record");
+    require(list.summaries() == QStringList{summary} && list.lines == QList<int>{32}, "the train list does not show the record");
 }
 
 } // namespace

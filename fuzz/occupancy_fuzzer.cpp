@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const Failure &f) {
         failure = f.description();
     }
-    require(analysis.list.summaries == list.summaries && analysis.list.lines == list.lines,
+    require(analysis.list.summaries() == list.summaries() && analysis.list.lines == list.lines,
             "the analysis lists other trains than the train list");
     // The window shows the list's failure as a Failure's description, which
     // ends at a NUL character like any C string: compare what it would show.

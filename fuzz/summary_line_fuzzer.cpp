@@ -93,14 +93,16 @@ void checkSummary(const QString &record, const Timetable &timetable)
 void checkTrainList(const QStringList &document, const Timetable &timetable)
 {
     TrainList list;
-    list.summaries = QStringList{QStringLiteral("left from an earlier list")};
+    list.records = QStringList{QStringLiteral("left from an earlier list")};
+    list.lines = QList<int>{99};
     QString failure;
     try {
         decodeTrainList(document, list);
     } catch (const Failure &f) {
         failure = f.description();
     }
-    require(list.summaries.size() == list.lines.size(), "summaries and their line numbers disagree");
+    const QStringList summaries = list.summaries();
+    require(summaries.size() == list.lines.size(), "summaries and their line numbers disagree");
     qsizetype item = 0;
     for (qsizetype i = 30; i < document.size(); ++i) {
         if (document[i].isEmpty())
@@ -108,16 +110,16 @@ void checkTrainList(const QStringList &document, const Timetable &timetable)
         const auto expected = expectedSummary(document[i], timetable);
         if (!expected) {
             require(failure.startsWith(QStringLiteral("Řádek %1:").arg(i + 1)), "the failure names the wrong line");
-            require(list.summaries.size() == item, "the list after a failure is not the records before it");
+            require(summaries.size() == item, "the list after a failure is not the records before it");
             return;
         }
-        require(item < list.summaries.size(), "a record is missing from the list");
+        require(item < summaries.size(), "a record is missing from the list");
         require(list.lines[item] == i + 1, "an item names the wrong document line");
-        require(list.summaries[item] == *expected, "an item differs from its record's summary line");
+        require(summaries[item] == *expected, "an item differs from its record's summary line");
         ++item;
     }
     require(failure.isEmpty(), "the decoding fails without an unreadable record");
-    require(list.summaries.size() == item, "the list holds more items than records");
+    require(summaries.size() == item, "the list holds more items than records");
 }
 
 // Line 2 and line 7 of a document, and the simulator line 2 must select.

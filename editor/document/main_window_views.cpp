@@ -95,7 +95,7 @@ void TA0::createChart(QWidget *client)
     m_G9->hide();
     m_G9->setSummaryOf([this](int line) {
         const auto row = m_trainList->rowOf(line);
-        return row ? m_trainList->summaries().at(*row) : m_lines.line(line);
+        return row ? m_trainList->summary(*row) : m_lines.line(line);
     });
     connect(m_G9, &OccupancyChart::trainClicked, this,
             [this](int line) { m_guard.runHandler(kChartError, [&] { selectTrainLine(line); }); });

@@ -36,15 +36,15 @@ std::optional<int> TrainListModel::rowOf(int documentLine) const
 
 int TrainListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_trains.summaries.size());
+    return parent.isValid() ? 0 : int(m_trains.size());
 }
 
 QVariant TrainListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_trains.summaries.size())
+    if (!index.isValid() || index.row() >= m_trains.size())
         return {};
     if (role == Qt::DisplayRole)
-        return m_trains.summaries[index.row()];
+        return m_trains.summary(index.row());
     if (role == Qt::SizeHintRole)
         return QSize(-1, kItemHeight);
     return {};

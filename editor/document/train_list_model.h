@@ -19,7 +19,9 @@ public:
 
     void setTrains(TrainList trains);
 
-    const QStringList &summaries() const { return m_trains.summaries; }
+    // Every item's summary line, made now.
+    QStringList summaries() const { return m_trains.summaries(); }
+    QString summary(int row) const { return m_trains.summary(row); }
     // Document line of the item at row, if there is such an item.
     std::optional<int> documentLine(int row) const;
     // Row of the item that came from a document line, if there is one.

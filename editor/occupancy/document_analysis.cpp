@@ -20,7 +20,7 @@ qsizetype recordLineCount(const QStringList &documentLines)
 DocumentAnalysis analyseDocument(const QStringList &documentLines)
 {
     const TimetableContext timetable = timetableContextOf(documentLines);
-    TrainListBuilder list(timetable, recordLineCount(documentLines));
+    TrainListBuilder list(documentLines);
     OccupancyPlanner planner(timetable, recordLineCount(documentLines));
     forEachRecord(documentLines, [&](int line, const DecodedRecord &record) {
         list.add(line, record);

@@ -158,23 +158,41 @@ QString trainLabel(const DecodedRecord &record)
     return label.take();
 }
 
-TrainListBuilder::TrainListBuilder(const TimetableContext &timetable, qsizetype expectedCount)
-    : m_timetable(timetable)
+QString TrainList::summary(qsizetype item) const
 {
-    m_list.summaries.reserve(expectedCount);
-    m_list.lines.reserve(expectedCount);
+    return summaryLine(DecodedRecord(records.at(item)), {simulator, specifiedNeighbour});
 }
 
+QStringList TrainList::summaries() const
+{
+    QStringList all;
+    all.reserve(size());
+    for (qsizetype item = 0; item < size(); ++item)
+        all << summary(item);
+    return all;
+}
+
+TrainListBuilder::TrainListBuilder(const QStringList &documentLines)
+    : m_documentLines(documentLines)
+{
+    const TimetableContext timetable = timetableContextOf(documentLines);
+    m_list.simulator = timetable.simulator;
+    m_list.specifiedNeighbour = timetable.specifiedNeighbour.toString();
+    const qsizetype expected = std::max<qsizetype>(documentLines.size() - (HeaderLine::FirstTrain - 1), 0);
+    m_list.records.reserve(expected);
+    m_list.lines.reserve(expected);
+}
+
+// A record's summary line can be made unless its train number is not decimal.
 void TrainListBuilder::add(int lineNumber, const DecodedRecord &record)
 {
     if (m_failure)
         return;
-    try {
-        m_list.summaries.append(summaryLine(record, m_timetable));
-    } catch (const Failure &) {
+    if (record.holdsTimetable() && !record.number.isNumber()) {
         m_failure = numberFailure(lineNumber, record);
         return;
     }
+    m_list.records.append(m_documentLines.at(lineNumber - 1));
     m_list.lines.append(lineNumber);
 }
 
@@ -188,8 +206,7 @@ void forEachRecord(const QStringList &documentLines, const std::function<void(in
 
 void decodeTrainList(const QStringList &documentLines, TrainList &list)
 {
-    const qsizetype records = std::max<qsizetype>(documentLines.size() - (HeaderLine::FirstTrain - 1), 0);
-    TrainListBuilder builder(timetableContextOf(documentLines), records);
+    TrainListBuilder builder(documentLines);
     forEachRecord(documentLines, [&](int lineNumber, const DecodedRecord &record) { builder.add(lineNumber, record); });
     list = builder.take();
     if (builder.failure())

@@ -26,17 +26,26 @@ QString summaryLine(const DecodedRecord &record, const TimetableContext &timetab
 // train number that is not decimal fails with kConversionError.
 QString trainLabel(const DecodedRecord &record);
 
-// The train list of a document: one summary per non-empty record line.
+// The train list of a document: one item per non-empty record line, in
+// document order. An item's summary line is made when it is asked for, so
+// that a change of the text costs no new string per train.
 struct TrainList {
-    QStringList summaries; // in document order
-    QList<int> lines;      // document line (from 1) each summary came from
+    QStringList records;        // the record lines listed
+    QList<int> lines;           // document line (from 1) each record came from
+    int simulator = -1;         // the timetable's simulator, catalogue index
+    QString specifiedNeighbour; // the timetable's header line 7
+
+    qsizetype size() const { return records.size(); }
+    QString summary(qsizetype item) const;
+    QStringList summaries() const; // of every item, in order
 };
 
-// Builds a train list record by record. The first record whose train number
-// is not decimal stops the list: it and every later record stay out of it.
+// Builds the train list of a document record by record. The first record
+// whose train number is not decimal stops the list: it and every later
+// record stay out of it, so every listed record has a summary line.
 class TrainListBuilder {
 public:
-    TrainListBuilder(const TimetableContext &timetable, qsizetype expectedCount);
+    explicit TrainListBuilder(const QStringList &documentLines);
 
     void add(int lineNumber, const DecodedRecord &record);
     // Why the list stopped, naming the line and the number; nothing when it holds every record.
@@ -44,7 +53,7 @@ public:
     TrainList take() { return std::move(m_list); }
 
 private:
-    TimetableContext m_timetable;
+    const QStringList &m_documentLines;
     TrainList m_list;
     std::optional<QString> m_failure;
 };
@@ -53,9 +62,9 @@ private:
 // hands it to visit with its line number (from 1), in document order.
 void forEachRecord(const QStringList &documentLines, const std::function<void(int, const DecodedRecord &)> &visit);
 
-// Replaces list with the summaries of documentLines 31 onward, skipping empty
+// Replaces list with the records of documentLines 31 onward, skipping empty
 // lines. A record whose train number is not decimal stops the decoding with a
-// Failure that names its line and number; the summaries before it stay in list.
+// Failure that names its line and number; the records before it stay in list.
 void decodeTrainList(const QStringList &documentLines, TrainList &list);
 
 } // namespace tgx

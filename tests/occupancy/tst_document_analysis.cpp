@@ -44,7 +44,7 @@ void DocumentAnalysisTest::listsAsTheTrainListDoes()
         expectedFailure = failure.description();
     }
     const DocumentAnalysis analysis = analyseDocument(document);
-    QCOMPARE(analysis.list.summaries, expected.summaries);
+    QCOMPARE(analysis.list.summaries(), expected.summaries());
     QCOMPARE(analysis.list.lines, expected.lines);
     QCOMPARE(analysis.listFailure, expectedFailure);
     QCOMPARE(test::findingLines(analysis.plan), test::findingLines(planDocument(document)));

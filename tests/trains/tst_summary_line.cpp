@@ -139,7 +139,7 @@ void SummaryLineTest::listsNothingWithoutRecords()
 
     TrainList list;
     decodeTrainList(lines, list);
-    QVERIFY(list.summaries.isEmpty());
+    QVERIFY(list.summaries().isEmpty());
     QVERIFY(list.lines.isEmpty());
 }
 
@@ -147,7 +147,7 @@ void SummaryLineTest::skipsEmptyLinesAndKeepsLineNumbers()
 {
     TrainList list;
     decodeTrainList(document(kVrbinov, "Plavy", {kBothPassing, "", kPlain, "", "", "short"}), list);
-    QCOMPARE(list.summaries,
+    QCOMPARE(list.summaries(),
              QStringList({"R 1142 - Hutky - 07:58pr - 08:03 - 3.kol - Radlická - průjezd - 08:12 - posila",
                           "Os 734 - Plavy - 08:10 - 08:15 - 1.kol - Hutky - 08:16 - 08:25", "short"}));
     QCOMPARE(list.lines, QList<int>({31, 33, 36}));
@@ -163,7 +163,7 @@ void SummaryLineTest::stopsAtABadNumberKeepingEarlierItems()
     } catch (const Failure &failure) {
         QCOMPARE(failure.description(), QStringLiteral("Řádek 33: „12a45“ není číslo vlaku."));
     }
-    QCOMPARE(list.summaries,
+    QCOMPARE(list.summaries(),
              QStringList{"Os 734 - Zálesí - 08:10 - 08:15 - 1.kol - Vrbinov - 08:16 - 08:25"});
     QCOMPARE(list.lines, QList<int>{31});
 }
@@ -172,9 +172,9 @@ void SummaryLineTest::replacesAnEarlierList()
 {
     TrainList list;
     decodeTrainList(document(kHutky, "", {kPlain, kOriginating}), list);
-    QCOMPARE(list.summaries.size(), 2);
+    QCOMPARE(list.summaries().size(), 2);
     decodeTrainList(document("", "", {kOriginating}), list);
-    QCOMPARE(list.summaries, QStringList{"Os 734 - ( výchozí ) - 1.kol - 06:05 - 06:17"});
+    QCOMPARE(list.summaries(), QStringList{"Os 734 - ( výchozí ) - 1.kol - 06:05 - 06:17"});
     QCOMPARE(list.lines, QList<int>{31});
 }
 
