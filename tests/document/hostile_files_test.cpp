@@ -1,11 +1,11 @@
 #include "app_fixture.h"
 #include "document/train_list_model.h"
+#include "failing_disk.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QTest>
 
 #include <limits>
@@ -27,34 +27,6 @@ constexpr qint64 kFewSeconds = 10000;
 #endif
 
 bool runningAsRoot() { return ::geteuid() == 0; }
-
-// A save file whose device takes only the first few bytes and then fails,
-// as a full disk would.
-class FailingSaveFile : public QSaveFile {
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        if (m_written >= 16)
-            return -1;
-        const qint64 taken = QSaveFile::writeData(data, std::min<qint64>(length, 16 - m_written));
-        m_written += taken;
-        return taken;
-    }
-
-private:
-    qint64 m_written = 0;
-};
-
-class FailingDisk : public DiskFileStore {
-protected:
-    std::unique_ptr<QSaveFile> saveFile(const QString &path) const override
-    {
-        return std::make_unique<FailingSaveFile>(path);
-    }
-};
 
 // Opens path through the menu, answering no question about saving.
 qint64 openTimed(App &app, const QString &path)

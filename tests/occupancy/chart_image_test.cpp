@@ -1,10 +1,10 @@
 #include "app_fixture.h"
 #include "chart_fixture.h"
+#include "failing_disk.h"
 
 #include <QAction>
 #include <QDir>
 #include <QImage>
-#include <QSaveFile>
 #include <QSet>
 #include <QTest>
 
@@ -52,29 +52,6 @@ QSet<QRgb> coloursInside(const ChartFixture &f, const QImage &image, int row, in
 }
 
 int barTop(const ChartFixture &f, int row) { return f.chart.frame().rowTop(row) + ChartLayout::kBarInset; }
-
-// A save file that takes a few bytes and then fails, as a full disk would.
-class FailingSaveFile : public QSaveFile {
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        return m_written ? -1 : (m_written = QSaveFile::writeData(data, std::min<qint64>(length, 8)));
-    }
-
-private:
-    qint64 m_written = 0;
-};
-
-class FailingDisk : public DiskFileStore {
-protected:
-    std::unique_ptr<QSaveFile> saveFile(const QString &path) const override
-    {
-        return std::make_unique<FailingSaveFile>(path);
-    }
-};
 
 } // namespace
 
