@@ -87,6 +87,12 @@ const HelpSection kSections[] = {
       QStringLiteral("Záznam vlaku nelze přečíst – řádek grafikonu je příliš krátký nebo má v čísle vlaku, v kódu stanice či v čase něco jiného, než tam patří. Kontrola pokračuje dalším řádkem."),
       QStringLiteral("Každý vlak uvede nejvýše deset kolizí a deset předjetí; kolize hlásí vždy vlak, který je v grafikonu níže."),
       QStringLiteral("Grafikony lze zkontrolovat i bez otevření okna programu: tgxeditor --check SOUBOR... Program vypíše každý nález jako SOUBOR:ŘÁDEK: TEXT a skončí s kódem 0, když nic nenašel, 1, když něco našel, a 2, když některý soubor nešel přečíst.")}},
+    {QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
+     {QStringLiteral("Editace -> Zpět (Ctrl+Z) vrátí poslední změnu grafikonu, Editace -> Znovu (Ctrl+Y nebo Ctrl+Shift+Z) ji provede znovu. Každý příkaz se vrací celý najednou, i když změnil více řádků (OK v okně vlaku nebo ve vlastnostech, Odebrat vlak, opakování, řazení); psaní ve zdrojovém kódu se vrací po kouscích. Nový grafikon a otevření souboru začínají bez historie, uložení ji zachová."),
+      QStringLiteral("Editace -> Kopírovat vlak... (Ctrl+D) otevře okno Přidat vlak vyplněné podle vybraného vlaku; po OK přibude nový vlak a původní zůstane."),
+      QStringLiteral("Editace -> Opakovat vlak... (Ctrl+R) přidá kopie vybraného vlaku: Počet opakování kopií, každou o Interval (min) později a s číslem vlaku změněným o Změnu čísla vlaku. Časy přes půlnoc pokračují od začátku dne. Vyšlo-li by číslo vlaku mimo rozsah 0 až 99999, nepřidá se nic."),
+      QStringLiteral("Editace -> Najít vlak... (Ctrl+F) ukáže nad seznamem pole pro hledání. Program vybere první vlak od vybraného dál, jehož řádek v seznamu hledaný text obsahuje; na velikosti písmen nezáleží, na diakritice ano. Enter nebo F3 najde další, Esc pole skryje."),
+      QStringLiteral("Editace -> Seřadit vlaky podle času seřadí vlaky podle příjezdu do vlastní stanice, u výchozích vlaků podle odjezdu. Vlaky se stejným časem zůstanou v původním pořadí, nečitelné záznamy se přesunou na konec a prázdné řádky zůstanou na svém místě.")}},
 };
 
 void appendUnderlined(QStringList &lines, const QString &heading, QChar mark)

@@ -17,6 +17,7 @@ const QStringList kHeadings = {
     QStringLiteral("Export"),
     QStringLiteral("Zobrazení zdrojového kódu"),
     QStringLiteral("Obsazení kolejí a kontrola grafikonu"),
+    QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
 };
 
 // The guide's first 83 lines, as they were before the occupancy section came
@@ -147,6 +148,11 @@ void HelpTextTest::sectionsTellWhatTheyShould_data()
                        "Číslo vlaku je už na jiném řádku", "Odjezd je dříve než příjezd", "Předjíždění",
                        "Záznam vlaku nelze přečíst", "nejvýše deset", "tgxeditor --check SOUBOR...",
                        "SOUBOR:ŘÁDEK: TEXT", "kódem 0", "1, když něco našel", "2, když některý soubor nešel přečíst"};
+    QTest::newRow("everyday editing")
+        << "Zpět, kopírování, opakování, hledání a řazení vlaků"
+        << QStringList{"Editace -> Zpět (Ctrl+Z)", "Ctrl+Y nebo Ctrl+Shift+Z", "Kopírovat vlak... (Ctrl+D)",
+                       "Opakovat vlak... (Ctrl+R)", "Počet opakování", "Interval (min)", "Změnu čísla vlaku",
+                       "0 až 99999", "Najít vlak... (Ctrl+F)", "F3", "Seřadit vlaky podle času"};
 }
 
 void HelpTextTest::sectionsTellWhatTheyShould()
