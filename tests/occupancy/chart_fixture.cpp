@@ -22,14 +22,14 @@ OccupancyPlan samplePlan()
     return plan;
 }
 
-const FileStore &ChartFixture::disk()
+QPoint pointAt(const OccupancyChart &chart, int row, double minute)
 {
-    static const DiskFileStore store;
-    return store;
+    const ChartFrame frame = chart.frame();
+    return QPoint(int(std::floor(frame.grid.x(minute + 0.5))), frame.rowTop(row) + ChartLayout::kRowHeight / 2);
 }
 
-ChartFixture::ChartFixture(const FileStore &store)
-    : chart(prompts, guard, store)
+ChartFixture::ChartFixture(const FileStore *store)
+    : chart(prompts, guard, store ? *store : disk)
 {
     chart.setPlan(samplePlan());
 }
@@ -43,12 +43,6 @@ bool ChartFixture::show(QSize viewportSize)
     return chart.viewport()->size() == viewportSize;
 }
 
-QPoint ChartFixture::at(int row, double minute) const
-{
-    const ChartFrame frame = chart.frame();
-    return QPoint(int(std::floor(frame.grid.x(minute + 0.5))), frame.rowTop(row) + ChartLayout::kRowHeight / 2);
-}
-
 void ChartFixture::zoomInAround(int minute)
 {
     pressKey(Qt::Key_Plus, 20);
@@ -60,12 +54,6 @@ void ChartFixture::pressKey(int key, int times, Qt::KeyboardModifiers modifiers)
 {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(&chart, Qt::Key(key), modifiers);
-}
-
-double ChartFixture::visibleSpan() const
-{
-    const ChartFrame frame = chart.frame();
-    return (frame.size.width() - ChartLayout::kTrackColumnWidth) / frame.grid.pixelsPerMinute();
 }
 
 } // namespace tgx::test

@@ -26,23 +26,29 @@ enum SampleRow { kTrack1, kTrack2, kTrackX, kSampleRows };
 // A plan made by hand with the trains above: every kind of bar the chart draws.
 OccupancyPlan samplePlan();
 
+// The viewport point in the middle of minute in row of chart, at its current zoom and scroll.
+QPoint pointAt(const OccupancyChart &chart, int row, double minute);
+
 // A chart with scripted prompts, shown on the offscreen screen.
 struct ChartFixture {
-    explicit ChartFixture(const FileStore &store = disk());
-    static const FileStore &disk();
+    // store: where the chart saves pictures; the disk when not given.
+    explicit ChartFixture(const FileStore *store = nullptr);
 
     // Shows the chart with a viewport of size; false when the viewport did not get it.
     bool show(QSize viewportSize = QSize(776, 160));
-    // The viewport point in the middle of minute in row, at the current zoom and scroll.
-    QPoint at(int row, double minute) const;
+    QPoint at(int row, double minute) const { return pointAt(chart, row, minute); }
     // Zooms in as far as the chart goes and scrolls minute to the middle of the view.
     void zoomInAround(int minute);
     void pressKey(int key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // Minutes the view shows across its time area now.
-    double visibleSpan() const;
+    // The minute at x in the viewport; the minutes at the left and right end of the time area.
+    double minuteAt(double x) const { return chart.frame().grid.minuteAt(x); }
+    double leftMinute() const { return minuteAt(ChartLayout::kTrackColumnWidth); }
+    double rightMinute() const { return minuteAt(chart.viewport()->width()); }
+    double visibleSpan() const { return rightMinute() - leftMinute(); }
 
     ScriptedPrompts prompts;
     ErrorGuard guard{prompts};
+    DiskFileStore disk;
     OccupancyChart chart;
 };
 

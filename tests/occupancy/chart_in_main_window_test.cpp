@@ -1,9 +1,8 @@
+#include "chart_fixture.h"
 #include "train_dialog_driver.h"
 
-#include "occupancy/chart_frame.h"
-#include "occupancy/occupancy_chart.h"
-
 #include <QAction>
+#include <QDockWidget>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -22,27 +21,23 @@ constexpr int kTrack2Row = 0;
 constexpr int kTrack1Row = 1;
 
 OccupancyChart *chart(App &app) { return app.main().findChild<OccupancyChart *>(QStringLiteral("G9")); }
+QPoint at(App &app, int row, int minute) { return pointAt(*chart(app), row, minute); }
 QListView *listView(App &app) { return app.main().findChild<QListView *>(QStringLiteral("B1")); }
-
-QPoint pointOf(App &app, int row, int minute)
-{
-    const ChartFrame frame = chart(app)->frame();
-    return QPoint(int(frame.grid.x(minute + 0.5)), frame.rowTop(row) + ChartLayout::kRowHeight / 2);
-}
+QListView *findings(App &app) { return app.main().findChild<QListView *>(QStringLiteral("H2")); }
 
 QStringList findingRows(App &app)
 {
-    const QAbstractItemModel *model = app.main().findChild<QListView *>(QStringLiteral("H2"))->model();
     QStringList rows;
-    for (int row = 0; row < model->rowCount(); ++row)
-        rows << model->index(row, 0).data().toString();
+    for (int row = 0; row < findings(app)->model()->rowCount(); ++row)
+        rows << findings(app)->model()->index(row, 0).data().toString();
     return rows;
 }
 
 } // namespace
 
 // The track occupancy view in the main window: one selection with the train
-// list, editing from the chart, and chart and findings following the text.
+// list and the findings pane, editing from the chart, and chart and findings
+// following the text.
 class ChartInMainWindowTest : public QObject {
     Q_OBJECT
 
@@ -64,7 +59,7 @@ private slots:
             "řádek 32: kolize na koleji 1: R 1142 07:10–07:50 a Os 4521 07:12–07:13 (řádek 31)")});
 
         // A click on R 1142 selects it in the list too, also once the list is shown.
-        QTest::mouseClick(chart(app)->viewport(), Qt::LeftButton, {}, pointOf(app, kTrack1Row, 7 * 60 + 40));
+        QTest::mouseClick(chart(app)->viewport(), Qt::LeftButton, {}, at(app, kTrack1Row, 7 * 60 + 40));
         QCOMPARE(chart(app)->selectedLine(), std::optional<int>(32));
         app.trigger("E9");
         QCOMPARE(listView(app)->currentIndex().row(), 1);
@@ -72,21 +67,37 @@ private slots:
 
         // A double-click on Os 4521 edits it.
         app.trigger("G7");
-        QTest::mouseDClick(chart(app)->viewport(), Qt::LeftButton, {}, pointOf(app, kTrack1Row, 7 * 60 + 12));
+        QTest::mouseDClick(chart(app)->viewport(), Qt::LeftButton, {}, at(app, kTrack1Row, 7 * 60 + 12));
         TrainDialog dialog(app);
         QVERIFY(dialog.form().isVisible());
         QCOMPARE(dialog.form().windowTitle(), QStringLiteral("Upravit vlak"));
         QCOMPARE(dialog.edit("B4")->text(), QStringLiteral("4521"));
         dialog.click("F6");
+        QCOMPARE(chart(app)->selectedLine(), std::optional<int>(31));
 
-        // Moving R 1142 to track 2 in the source text moves its bar and ends the collision.
+        // The findings pane below the views: a double-click on a finding selects its train.
+        const auto *pane = app.main().findChild<QDockWidget *>(QStringLiteral("H1"));
+        QCOMPARE(pane->windowTitle(), QStringLiteral("Kontrola grafikonu"));
+        QCOMPARE(pane->features(), QDockWidget::NoDockWidgetFeatures); // neither closed, moved nor floated
+        const QPoint finding = findings(app)->visualRect(findings(app)->model()->index(0, 0)).center();
+        QTest::mouseClick(findings(app)->viewport(), Qt::LeftButton, {}, finding); // as a mouse sends it
+        QTest::mouseDClick(findings(app)->viewport(), Qt::LeftButton, {}, finding);
+        QCOMPARE(chart(app)->selectedLine(), std::optional<int>(32));
+        QCOMPARE(listView(app)->currentIndex().row(), 1);
+
+        // Moving R 1142 to track 2 in the source text moves its bar and ends the
+        // collision; the chart keeps its zoom and scroll position.
+        QTest::keyClick(chart(app), Qt::Key_Plus);
+        const ChartFrame before = chart(app)->frame();
         QTextCursor cursor(app.main().findChild<QPlainTextEdit *>(QStringLiteral("B0"))->document()->findBlockByNumber(31));
         cursor.setPosition(cursor.position() + 20);
         cursor.setPosition(cursor.position() + 1, QTextCursor::KeepAnchor);
         cursor.insertText(QStringLiteral("2"));
-        QCOMPARE(chart(app)->lineAt(pointOf(app, kTrack2Row, 7 * 60 + 40)), std::optional<int>(32));
-        QCOMPARE(chart(app)->lineAt(pointOf(app, kTrack1Row, 7 * 60 + 40)), std::nullopt);
+        QCOMPARE(chart(app)->lineAt(at(app, kTrack2Row, 7 * 60 + 40)), std::optional<int>(32));
+        QCOMPARE(chart(app)->lineAt(at(app, kTrack1Row, 7 * 60 + 40)), std::nullopt);
         QCOMPARE(findingRows(app), QStringList{QStringLiteral("Grafikon je bez chyb.")});
+        QCOMPARE(chart(app)->frame().grid.origin(), before.grid.origin());
+        QCOMPARE(chart(app)->frame().grid.pixelsPerMinute(), before.grid.pixelsPerMinute());
     }
 };
 

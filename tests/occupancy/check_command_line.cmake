@@ -20,11 +20,18 @@ function(write_timetable name line_end)
   file(WRITE ${WORK_DIR}/${name} "${text}")
 endfunction()
 
-write_timetable(clean.46g "\r\n" ${record})
-write_timetable(twice.46g "\n" ${record} ${record})
+write_timetable(clean.46g "\n" ${record})
+write_timetable(twice.46g "\r\n" ${record} ${record})
+write_timetable(twice_lf.46g "\n" ${record} ${record})
+
+# What a file holding the record twice is found to have.
+set(collision "32: kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek 31)")
+set(duplicate "32: číslo vlaku 4521 je už na řádku 31")
 
 set(failures "")
-function(expect code expected_out)
+# Checks the files given after the expected exit code, standard output and a
+# piece of standard error (empty: nothing on it).
+function(expect code expected_out expected_err)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
             ${PROGRAM} --check ${ARGN}
@@ -36,15 +43,16 @@ function(expect code expected_out)
   if(NOT out STREQUAL expected_out)
     set(failures "${failures}\n  --check ${ARGN} printed\n${out}expected\n${expected_out}" PARENT_SCOPE)
   endif()
+  string(FIND "${err}" "${expected_err}" at)
+  if((expected_err STREQUAL "" AND NOT err STREQUAL "") OR at LESS 0)
+    set(failures "${failures}\n  --check ${ARGN} wrote on standard error\n${err}" PARENT_SCOPE)
+  endif()
 endfunction()
 
-set(twice_findings
-  "twice.46g:32: kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek 31)\n"
-  "twice.46g:32: číslo vlaku 4521 je už na řádku 31\n")
-string(CONCAT twice_findings ${twice_findings})
-expect(0 "" clean.46g)
-expect(1 "${twice_findings}" clean.46g twice.46g)
-expect(2 "${twice_findings}" missing.46g twice.46g)
+expect(0 "" "" clean.46g)
+expect(1 "twice.46g:${collision}\ntwice.46g:${duplicate}\n" "" clean.46g twice.46g)
+expect(2 "twice_lf.46g:${collision}\ntwice_lf.46g:${duplicate}\n" "Soubor nelze přečíst „missing.46g“"
+       missing.46g twice_lf.46g)
 if(failures)
   message(FATAL_ERROR "tgxeditor --check:${failures}")
 endif()

@@ -15,10 +15,10 @@ QString block(const QString &text)
 
 } // namespace
 
-QString record(const QString &number, const QString &arrival, const QString &track, const QString &departure,
+QString record(int number, const QString &arrival, const QString &track, const QString &departure,
                const QString &type, QChar passage, const QString &note)
 {
-    return type + number + block(arrival) + track + passage + block(departure) + QStringLiteral("00")
+    return type + QString::number(number).rightJustified(5, u'0') + block(arrival) + track + passage + block(departure) + QStringLiteral("00")
            + QString(30, u'0') + note;
 }
 
