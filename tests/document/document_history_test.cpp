@@ -174,6 +174,26 @@ private slots:
         QVERIFY(app.prompts.unexpected.isEmpty());
     }
 
+    // Well over a thousand steps all come back, down to the opened text.
+    void theHistoryKeepsOverAThousandSteps()
+    {
+        constexpr int kSteps = 1200;
+        App app;
+        openSavedTimetable(app);
+        const QString opened = app.lines().text();
+        for (int i = 1; i <= kSteps; ++i) {
+            DocumentLines::Step step(app.lines());
+            app.lines().replaceLine(11, QString::number(i)); // a header line nothing reads
+        }
+        int undone = 0;
+        while (enabled(app, "G1") && undone <= kSteps) {
+            app.trigger("G1");
+            ++undone;
+        }
+        QCOMPARE(undone, kSteps);
+        QCOMPARE(app.lines().text(), opened);
+    }
+
     void redoAnswersBothShortcuts()
     {
         App app;
