@@ -2,88 +2,227 @@
 
 #include "document/train_list_model.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace tgx;
 using namespace tgx::test;
 
 namespace {
 
-const QString kVehicles = QStringLiteral("012013000000000000000000000000");
+const QString kOutOfRange = QStringLiteral("Číslo vlaku by bylo mimo rozsah 0 až 99999.");
+const char *const kRepeatFields[] = {"B1", "B3", "B5"}; // count, interval, number step
 
 // A Hutky timetable of four trains, listed as "Os 4521", "R 1142", "Vleč 734" and "Os 4523".
 void fillTimetable(App &app)
 {
+    const QString vehicles = QStringLiteral("012013000000000000000000000000");
     setTimetable(app, kHutky);
     app.lines().appendLine(kHutkyRecord);
-    app.lines().appendLine(record(u"15", u"01142", u"2075808030500", u"1", u"1", u"2081008302000", kVehicles, u"posila"));
-    app.lines().appendLine(record(u"27", u"00734", u"0000000000000", u"2", u"1", u"1060706302300", kVehicles));
+    app.lines().appendLine(record(u"15", u"01142", u"2075808030500", u"1", u"1", u"2081008302000", vehicles, u"posila"));
+    app.lines().appendLine(record(u"27", u"00734", u"0000000000000", u"2", u"1", u"1060706302300", vehicles));
     app.lines().appendLine(QString(kHutkyRecord).replace(2, 5, QStringLiteral("04523")));
 }
 
-QListView *listView(App &app) { return app.main().findChild<QListView *>(QStringLiteral("B1")); }
-QWidget *findBar(App &app) { return app.main().findChild<QWidget *>(QStringLiteral("H3")); }
-QLineEdit *findField(App &app) { return app.main().findChild<QLineEdit *>(QStringLiteral("H4")); }
-
-// Types text key by key, letters with diacritics included.
-void typeInto(QWidget *widget, const QString &text)
+template <typename Widget = QWidget>
+Widget *child(QWidget &window, const char *name)
 {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-    }
+    return window.findChild<Widget *>(QString::fromLatin1(name));
 }
 
 int selectedRow(App &app)
 {
-    const QModelIndexList selected = listView(app)->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = child<QAbstractItemView>(app.main(), "B1")->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+// Opens "Opakovat vlak" for the train in row (-1: the selection cleared once
+// it is open) and enters values, where given.
+QWidget &openRepeat(App &app, int row, const QList<int> &values = {})
+{
+    selectTrain(app, std::max(row, 0));
+    app.trigger("G4");
+    if (row < 0)
+        child<QAbstractItemView>(app.main(), "B1")->clearSelection();
+    for (int i = 0; i < int(values.size()); ++i)
+        child<QSpinBox>(app.forms->A5, kRepeatFields[i])->setValue(values[i]);
+    return app.forms->A5;
+}
+
+QList<int> repeatValues(App &app)
+{
+    QList<int> values;
+    for (const char *field : kRepeatFields)
+        values << child<QSpinBox>(app.forms->A5, field)->value();
+    return values;
 }
 
 } // namespace
 
-// The main window's commands for repeating, finding and sorting trains.
+// The main window's commands for copying, repeating, finding and sorting
+// trains, with the repeat dialog. Each command as one step of the history:
+// document_history_test.
 class EditingCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void repeatingNeedsASelectedTrain()
+    void copyingAndRepeatingNeedASelectedTrain_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("verb");
+
+        QTest::newRow("copy") << "G3" << "kopírovat";
+        QTest::newRow("repeat") << "G4" << "opakovat";
+    }
+
+    void copyingAndRepeatingNeedASelectedTrain()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, verb);
+
+        App app;
+        fillTimetable(app);
+        app.trigger(qPrintable(command));
+        QCOMPARE(app.prompts.messages(), QStringList{"Není vybraný žádný vlak. Zvolte vlak, který chcete " + verb + "."});
+        QVERIFY(app.main().isEnabled()); // no dialog opened
+        selectTrain(app, 0);
+        app.trigger(qPrintable(command));
+        QVERIFY(!app.main().isEnabled());
+    }
+
+    // "Přidat vlak" loaded from the selected train: "OK" appends the copy.
+    void copyingAppendsTheSelectedTrain()
     {
         App app;
         fillTimetable(app);
-        app.trigger("G4");
-        QCOMPARE(app.prompts.messages(),
-                 QStringList{QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.")});
-        QVERIFY(!app.forms->A5.isVisible());
-        QVERIFY(app.main().isEnabled());
-
+        const QStringList before = app.lines().allLines();
         selectTrain(app, 1);
-        app.trigger("G4");
-        QVERIFY(app.forms->A5.isVisible());
+        app.trigger("G3");
+        TrainDialog dialog(app);
+        QCOMPARE(dialog.form().windowTitle(), QStringLiteral("Přidat vlak"));
+        QCOMPARE(dialog.edit("B4")->text(), QStringLiteral("1142"));
+        dialog.click("F7");
+        QCOMPARE(app.lines().allLines(), before + QStringList{before.at(31)});
+    }
+
+    void theRepeatDialogStartsAtItsDefaults()
+    {
+        App app;
+        QWidget &dialog = app.forms->A5;
+        QStringList shown{dialog.windowTitle()};
+        for (const char *label : {"B0", "B2", "B4"})
+            shown << child<QLabel>(dialog, label)->text();
+        for (const char *field : kRepeatFields) {
+            const QSpinBox *box = child<QSpinBox>(dialog, field);
+            shown << QStringLiteral("%1..%2 %3").arg(box->minimum()).arg(box->maximum()).arg(box->value());
+        }
+        for (const char *button : {"B6", "B7"})
+            shown << child<QPushButton>(dialog, button)->text();
+        QCOMPARE(shown, (QStringList{"Opakovat vlak", "Počet opakování", "Interval (min)", "Změna čísla vlaku", "1..99 1",
+                                     "1..1439 60", "-9999..9999 2", "Storno", "OK"}));
+        QVERIFY(child<QPushButton>(dialog, "B7")->isDefault());
+    }
+
+    // The values stay for the next train, so that several are repeated alike.
+    void repeatingAppendsTheCopiesAndKeepsTheValues()
+    {
+        App app;
+        fillTimetable(app);
+        const QStringList before = app.lines().allLines();
+        QWidget &dialog = openRepeat(app, 0, {2, 90, -1});
+        QTest::mouseClick(child<QPushButton>(dialog, "B7"), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(app.main().isEnabled());
+        QCOMPARE(app.prompts.shown, QStringList());
+        const QStringList copies{"1804520108350842070011208430910270000012013000000000000000000000000",
+                                 "1804519110051012070011210131040270000012013000000000000000000000000"};
+        QCOMPARE(app.lines().allLines(), before + copies);
+        openRepeat(app, 1);
+        QCOMPARE(repeatValues(app), (QList<int>{2, 90, -1}));
+    }
+
+    void repeatRefusalsKeepTheDialogOpenAndTheDocumentAsItWas_data()
+    {
+        QTest::addColumn<int>("row"); // -1: none selected
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<QStringList>("messages");
+
+        QTest::newRow("number above 99999") << 0 << QList<int>{99, 60, 1000} << QStringList{kOutOfRange};
+        QTest::newRow("number below 0") << 2 << QList<int>{8, 60, -100} << QStringList{kOutOfRange};
+        QTest::newRow("no train selected") << -1 << QList<int>{1, 60, 2}
+                                           << QStringList{"Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat."};
+        QTest::newRow("a time that is not a time of day")
+            << 4 << QList<int>{1, 60, 2}
+            << QStringList{"Error A5-D", "Záznam vlaku nelze opakovat: „07:60“ na pozicích 24–27 není čas."};
+    }
+
+    void repeatRefusalsKeepTheDialogOpenAndTheDocumentAsItWas()
+    {
+        QFETCH(int, row);
+        QFETCH(QList<int>, values);
+        QFETCH(QStringList, messages);
+
+        App app;
+        fillTimetable(app);
+        app.lines().appendLine(QString(kHutkyRecord).replace(23, 4, QStringLiteral("0760")));
+        const QString before = app.lines().text();
+        QWidget &dialog = openRepeat(app, row, values);
+        QTest::mouseClick(child<QPushButton>(dialog, "B7"), Qt::LeftButton);
+        QCOMPARE(app.prompts.messages(), messages);
+        QVERIFY(dialog.isVisible());
         QVERIFY(!app.main().isEnabled());
+        QCOMPARE(repeatValues(app), values);
+        QCOMPARE(app.lines().text(), before);
+    }
+
+    void enterInTheRepeatDialogPressesTheFocusedButtonOrOk_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("appended");
+
+        QTest::newRow("a field") << "B1" << 1;
+        QTest::newRow("OK") << "B7" << 1;
+        QTest::newRow("Storno") << "B6" << 0;
+    }
+
+    void enterInTheRepeatDialogPressesTheFocusedButtonOrOk()
+    {
+        QFETCH(QString, focused);
+        QFETCH(int, appended);
+
+        App app;
+        fillTimetable(app);
+        const int lines = app.lines().lineCount();
+        QWidget &dialog = openRepeat(app, 0);
+        QWidget *control = child(dialog, qPrintable(focused));
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(app.main().isEnabled());
+        QCOMPARE(app.lines().lineCount(), lines + appended);
     }
 
     void findingSelectsTheMatchingTrains_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("startRow");     // selected before typing, -1: none
-        QTest::addColumn<QList<int>>("rows");  // selected after typing, then after each Enter
+        QTest::addColumn<int>("startRow");    // selected before typing, -1: none
+        QTest::addColumn<QList<int>>("rows"); // selected after typing, then after each Enter
         QTest::addColumn<bool>("notFound");
 
-        QTest::newRow("from the current train on") << "os 45" << 1 << QList<int>{3, 0, 3} << false;
-        QTest::newRow("the current train matches") << "Os 4521" << 0 << QList<int>{0, 0} << false;
-        QTest::newRow("no train selected") << "Vleč" << -1 << QList<int>{2, 2} << false;
+        QTest::newRow("from the current train on, round the end") << "os 45" << 1 << QList<int>{3, 0, 3} << false;
+        QTest::newRow("no train selected, a letter with a caron") << "Vleč" << -1 << QList<int>{2, 2} << false;
         QTest::newRow("diacritics as typed") << "Vlec" << 1 << QList<int>{2, 2} << true; // "Vle" found Vleč 734
-        QTest::newRow("station name") << "vrbinov - 07:58" << -1 << QList<int>{1} << false;
     }
 
+    // Finding starts from the source view, which gives way to the list; the
+    // bar stands above the list until Escape.
     void findingSelectsTheMatchingTrains()
     {
         QFETCH(QString, typed);
@@ -97,47 +236,40 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&app.main()));
         if (startRow >= 0)
             selectTrain(app, startRow);
+        app.trigger("F0");
+        app.prompts.reset();
         app.trigger("G5");
-        QVERIFY(findBar(app)->isVisible());
-        QVERIFY(findField(app)->hasFocus());
-        typeInto(findField(app), typed);
+        auto *field = child<QLineEdit>(app.main(), "H4");
+        QVERIFY(field->hasFocus());
+        QVERIFY(!child(app.main(), "B0")->isVisible());
+        QCOMPARE(child(app.main(), "B1")->y(), child(app.main(), "H3")->height());
+
+        for (QChar c : typed) { // key by key, letters with diacritics included
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+        }
         QCOMPARE(selectedRow(app), rows.first());
         for (int row : rows.mid(1)) {
-            QTest::keyClick(findField(app), Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Return);
             QCOMPARE(selectedRow(app), row);
         }
-        QCOMPARE(app.main().findChild<QLabel *>(QStringLiteral("H5"))->isVisible(), notFound);
+        QCOMPARE(child(app.main(), "H5")->isVisible(), notFound);
         QVERIFY(app.prompts.messages().isEmpty());
+
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!child(app.main(), "H3")->isVisible());
+        QVERIFY(child(app.main(), "B1")->isVisible());
+        QCOMPARE(child(app.main(), "B1")->y(), 0);
     }
 
-    void theFindBarStandsAboveTheViewsUntilDismissed()
-    {
-        App app;
-        fillTimetable(app);
-        app.main().show();
-        QVERIFY(QTest::qWaitForWindowActive(&app.main()));
-        app.prompts.answer(Prompts::Answer::Yes);
-        app.trigger("F0");
-        app.trigger("G5");
-        // Finding selects in the list, so the list replaces the source view.
-        QVERIFY(listView(app)->isVisible());
-        QVERIFY(!app.main().findChild<QPlainTextEdit *>(QStringLiteral("B0"))->isVisible());
-        QCOMPARE(listView(app)->y(), findBar(app)->height());
-
-        QTest::keyClick(findField(app), Qt::Key_Escape);
-        QVERIFY(!findBar(app)->isVisible());
-        QCOMPARE(listView(app)->y(), 0);
-    }
-
-    void sortingKeepsTheSelectedTrainSelectedInOneChange()
+    void sortingKeepsTheSelectedTrainSelected()
     {
         App app;
         fillTimetable(app);
         selectTrain(app, 1);
-        QSignalSpy changes(app.main().findChild<QPlainTextEdit *>(QStringLiteral("B0")), &QPlainTextEdit::textChanged);
         app.trigger("G6");
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(app.main().trainList().summaries().first(), QStringLiteral("Vleč 734 - ( výchozí ) - 2.kol - Zálesí - 06:07 - 06:30"));
+        QCOMPARE(app.main().trainList().summaries().first(),
+                 QStringLiteral("Vleč 734 - ( výchozí ) - 2.kol - Zálesí - 06:07 - 06:30"));
         QCOMPARE(selectedRow(app), 3);
         QCOMPARE(app.main().trainList().summaries().at(3).left(6), QStringLiteral("R 1142"));
     }
