@@ -1,5 +1,7 @@
 #include "bench_support.h"
 
+#include "trains/decoded_record.h"
+
 #include <malloc.h>
 #include <sys/resource.h>
 #include <time.h>
@@ -30,7 +32,7 @@ QString twoDigits(int value)
 
 QString clock(int minutes)
 {
-    minutes = (minutes % 1440 + 1440) % 1440;
+    minutes = (minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
     return twoDigits(minutes / 60) + twoDigits(minutes % 60);
 }
 
@@ -59,7 +61,7 @@ QString trainRecord(int i, Random &random, std::vector<int> &trackClock)
     const bool originating = kind == 0;
     const bool terminating = kind == 1;
     const int stay = 1 + random.below(2);
-    int arrival = random.below(1440);
+    int arrival = random.below(kMinutesPerDay);
     if (random.below(100) != 0) {
         int &free = trackClock[trackIndex];
         arrival = free + (originating ? 10 : 0);

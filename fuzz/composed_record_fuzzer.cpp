@@ -7,6 +7,7 @@
 #include "fuzz_support.h"
 
 #include "document/simulator_catalogue.h"
+#include "trains/decoded_record.h"
 #include "trains/station_table.h"
 #include "trains/summary_line.h"
 #include "trains/train_record.h"
@@ -110,7 +111,8 @@ QString twoDigits(int value)
 
 void requireField(QStringView record, RecordField field, const QString &expected, const char *what)
 {
-    require(fieldText(record, field) == std::optional<QStringView>(expected), what);
+    const FieldValue read(record, field);
+    require(read.onLine() && read.text() == expected, what);
 }
 
 void checkRun(QStringView record, const BlockFields &block, const RunEntry &run)
@@ -120,12 +122,12 @@ void checkRun(QStringView record, const BlockFields &block, const RunEntry &run)
         require(whole == std::optional<QStringView>(u"0000000000000"), "a block of a train starting or ending here is not all zeros");
         return;
     }
-    require(fieldNumber(record, block.code) == run.neighbourCode, "the neighbour code");
+    require(FieldValue(record, block.code).number() == run.neighbourCode, "the neighbour code");
     requireField(record, block.departureHour, twoDigits(run.departureHour), "the departure hour");
     requireField(record, block.departureMinute, twoDigits(run.departureMinute), "the departure minute");
     requireField(record, block.arrivalHour, twoDigits(run.arrivalHour), "the arrival hour");
     requireField(record, block.arrivalMinute, twoDigits(run.arrivalMinute), "the arrival minute");
-    const int minutes = fieldNumber(record, block.runningTime).value_or(-1);
+    const int minutes = FieldValue(record, block.runningTime).number().value_or(-1);
     require(minutes >= 1 && minutes <= 60, "a running time outside 1-60");
     require((run.departureMinute + minutes) % 60 == run.arrivalMinute, "a running time that does not lead from departure to arrival");
     requireField(record, block.reserved, QStringLiteral("00"), "the block's reserved positions");
@@ -137,9 +139,9 @@ void checkFields(QStringView record, const TrainEntry &e)
     require(record.size() == kBodyLength + note.size(), "the record is not the body and the note");
     require(std::none_of(record.begin(), record.end(), isLineBreak), "the record holds a line break");
     requireField(record, Field::Type, QString::number(kFirstTypeCode + e.typeIndex), "the type code");
-    require(recordTypeIndex(record) == e.typeIndex, "the type read back");
+    require(DecodedRecord(record).typeIndex() == e.typeIndex, "the type read back");
     requireField(record, Field::Number, e.number.rightJustified(5, u'0'), "the zero-filled train number");
-    require(fieldNumber(record, Field::Number) == e.number.toInt(), "the train number read back");
+    require(FieldValue(record, Field::Number).number() == e.number.toInt(), "the train number read back");
     checkRun(record, kArrivalBlock, e.arrival);
     requireField(record, Field::Track, trackOf(e), "the track");
     const QChar passage = record[Field::Passage.position - 1];
@@ -190,27 +192,28 @@ QString expectedSummary(const Case &c)
 
 RunEntry loadedRun(QStringView record, const BlockFields &block)
 {
-    const int code = fieldNumber(record, block.code).value_or(-1);
+    const auto number = [record](RecordField field) { return FieldValue(record, field).number(); };
+    const int code = number(block.code).value_or(-1);
     if (code == kOwnStationCode)
         return RunEntry{true};
-    return {false, code, *fieldNumber(record, block.departureHour), *fieldNumber(record, block.departureMinute),
-            *fieldNumber(record, block.arrivalHour), *fieldNumber(record, block.arrivalMinute)};
+    return {false, code, *number(block.departureHour), *number(block.departureMinute), *number(block.arrivalHour),
+            *number(block.arrivalMinute)};
 }
 
 // The entry the edit command loads from a record, as the dialog holds it.
 TrainEntry loadedEntry(QStringView record)
 {
     TrainEntry e;
-    e.typeIndex = recordTypeIndex(record).value_or(-1);
-    e.number = QString::number(*fieldNumber(record, Field::Number));
+    e.typeIndex = DecodedRecord(record).typeIndex();
+    e.number = QString::number(*FieldValue(record, Field::Number).number());
     e.arrival = loadedRun(record, kArrivalBlock);
-    e.track = fieldText(record, Field::Track)->toString();
+    e.track = FieldValue(record, Field::Track).text().toString();
     const QChar passage = record[Field::Passage.position - 1];
     e.passesNeighbour = passesNeighbour(passage);
     e.passesOwnStation = passesOwnStation(passage);
     e.departure = loadedRun(record, kDepartureBlock);
     for (int i = 0; i < kVehicleCount; ++i)
-        e.vehicles[i] = fieldText(record, vehicleField(i))->toString();
+        e.vehicles[i] = FieldValue(record, vehicleField(i)).text().toString();
     e.note = recordNote(record).toString();
     return e;
 }

@@ -5,6 +5,7 @@
 #include "document/header_lines.h"
 #include "document/header_rules.h"
 #include "document/list_colours.h"
+#include "document/named_widget.h"
 #include "document/prompts.h"
 #include "document/simulator_catalogue.h"
 
@@ -26,28 +27,12 @@ const QString kMissingSimulator = QStringLiteral("Není uveden údaj: Pro simul�
 const QString kMissingStation = QStringLiteral("Není uveden údaj: Upřesnit ŽST!");
 const QString kMissingVehicleFile = QStringLiteral("Není uveden údaj: Soubor vozidel!");
 
-template <typename Field>
-Field *named(const char *name)
-{
-    auto *field = new Field;
-    field->setObjectName(QString::fromLatin1(name));
-    return field;
-}
-
 // A field for one header line.
 QLineEdit *lineField(const char *name)
 {
-    auto *field = named<QLineEdit>(name);
+    auto *field = namedWidget<QLineEdit>(name);
     holdAnyLength(*field);
     return field;
-}
-
-QLabel *caption(const char *name, const QString &text)
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 QLineEdit *readOnlyField(const char *name)
@@ -78,21 +63,21 @@ TA1::TA1(QWidget &mainWindow, ErrorGuard &guard, Prompts &prompts, DocumentLines
 void TA1::createControls()
 {
     B3 = lineField("B3");
-    B5 = named<QComboBox>("B5");
-    B7 = named<QComboBox>("B7");
+    B5 = namedWidget<QComboBox>("B5");
+    B7 = namedWidget<QComboBox>("B7");
     B9 = lineField("B9");
     C1 = lineField("C1");
     C3 = lineField("C3");
     C5 = lineField("C5");
     C7 = readOnlyField("C7");
     C9 = readOnlyField("C9");
-    B6 = caption("B6", QStringLiteral("Upřesnit ŽST"));
+    B6 = plainLabel("B6", QStringLiteral("Upřesnit ŽST"));
 
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("B1"));
     auto *form = new QFormLayout(page);
     auto row = [form](const char *name, const QString &text, QWidget *field) {
-        form->addRow(caption(name, text), field);
+        form->addRow(plainLabel(name, text), field);
     };
     row("B2", QStringLiteral("Název"), B3);
     row("B4", QStringLiteral("Pro simulátor"), B5);
@@ -104,7 +89,7 @@ void TA1::createControls()
     row("C6", QStringLiteral("Editor"), C7);
     row("C8", QStringLiteral("Kódování"), C9);
 
-    auto *pages = named<QTabWidget>("B0");
+    auto *pages = namedWidget<QTabWidget>("B0");
     pages->addTab(page, QStringLiteral("Obecné"));
     D0 = new QPushButton(QStringLiteral("Storno"));
     D0->setObjectName(QStringLiteral("D0"));

@@ -29,7 +29,6 @@ private:
     int m_stepDepth = 0;            // steps open now
     bool m_stepHasEdit = false;     // the open step's edits join the last entry of the history
     bool m_forgetStep = false;      // the open step joins a history that has no entry
-
 };
 
 } // namespace tgx

@@ -2,19 +2,9 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextDocument>
 
 namespace tgx {
-
-namespace {
-
-// A tool tip that looks like markup would be drawn as markup; this one shows
-// the text character for character, on one line.
-QString plainToolTip(const QString &text)
-{
-    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
-}
-
-} // namespace
 
 StatusPanel::StatusPanel(Qt::TextElideMode elide, QWidget *parent) : QLabel(parent), m_elide(elide)
 {
@@ -59,7 +49,9 @@ void StatusPanel::resizeEvent(QResizeEvent *event)
 
 void StatusPanel::updateToolTip()
 {
-    setToolTip(shownText() == text() ? QString() : plainToolTip(text()));
+    // A tool tip that looks like markup would be drawn as markup: this one
+    // shows the text character for character, on one line.
+    setToolTip(shownText() == text() ? QString() : Qt::convertFromPlainText(text(), Qt::WhiteSpacePre));
 }
 
 } // namespace tgx

@@ -1,5 +1,7 @@
 #include "editing/find_bar.h"
 
+#include "document/named_widget.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,14 +21,6 @@ const QString kCloseHint = QStringLiteral("Zavřít");
 constexpr int kFieldWidth = 200;
 constexpr int kMargin = 8; // the views' left and right margin
 
-template <typename Control>
-Control *named(QWidget *parent, const char *name)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 } // namespace
 
 FindBar::FindBar(QWidget *parent)
@@ -40,17 +34,13 @@ FindBar::FindBar(QWidget *parent)
 
 void FindBar::createControls()
 {
-    H7 = named<QLabel>(this, "H7");
-    H7->setTextFormat(Qt::PlainText);
-    H7->setText(kCaption);
-    H4 = named<QLineEdit>(this, "H4");
+    H7 = plainLabel("H7", kCaption, this);
+    H4 = namedWidget<QLineEdit>("H4", this);
     H4->setFixedWidth(kFieldWidth);
     H7->setBuddy(H4);
-    H5 = named<QLabel>(this, "H5");
-    H5->setTextFormat(Qt::PlainText);
-    H5->setText(kNotFound);
+    H5 = plainLabel("H5", kNotFound, this);
     H5->hide();
-    H6 = named<QToolButton>(this, "H6");
+    H6 = namedWidget<QToolButton>("H6", this);
     H6->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     H6->setToolTip(kCloseHint);
     H6->setAutoRaise(true);

@@ -2,8 +2,10 @@
 
 #include "document/document_lines.h"
 #include "document/error_guard.h"
+#include "document/named_widget.h"
 #include "document/prompts.h"
 #include "document/train_selection.h"
+#include "trains/decoded_record.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,23 +35,15 @@ const QString kOkError = QStringLiteral("Error A5-D");
 
 // What the user may enter.
 constexpr int kMaxCount = 99;
-constexpr int kMaxInterval = 24 * 60 - 1; // minutes: a whole day would give the same times again
+constexpr int kMaxInterval = kMinutesPerDay - 1; // minutes: a whole day would give the same times again
 constexpr int kMaxNumberStep = 9999;
 
 constexpr int kClientWidth = 233;
 constexpr int kClientHeight = 121;
 
-template <typename Control>
-Control *named(QWidget *parent, const char *name)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 QSpinBox *valueField(QWidget *parent, const char *name, int minimum, int maximum, int value)
 {
-    auto *field = named<QSpinBox>(parent, name);
+    auto *field = namedWidget<QSpinBox>(name, parent);
     field->setRange(minimum, maximum);
     field->setValue(value);
     field->setAccelerated(true);
@@ -80,8 +74,7 @@ void RepeatTrainDialog::createControls()
     B5 = valueField(this, "B5", -kMaxNumberStep, kMaxNumberStep, defaults.numberStep);
     auto *fields = new QGridLayout;
     const auto row = [this, fields](int index, const char *name, const QString &caption, QSpinBox *field) {
-        auto *label = named<QLabel>(this, name);
-        label->setText(caption);
+        QLabel *label = plainLabel(name, caption, this);
         label->setBuddy(field);
         fields->addWidget(label, index, 0);
         fields->addWidget(field, index, 1);
@@ -91,9 +84,9 @@ void RepeatTrainDialog::createControls()
     row(2, "B4", kNumberStep, B5);
 
     // Both buttons take Enter while they have the focus; elsewhere Enter is "OK".
-    B6 = named<QPushButton>(this, "B6");
+    B6 = namedWidget<QPushButton>("B6", this);
     B6->setText(kCancel);
-    B7 = named<QPushButton>(this, "B7");
+    B7 = namedWidget<QPushButton>("B7", this);
     B7->setText(kConfirm);
     B7->setDefault(true);
     auto *buttons = new QHBoxLayout;

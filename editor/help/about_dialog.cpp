@@ -1,6 +1,7 @@
 #include "help/about_dialog.h"
 
 #include "document/error_guard.h"
+#include "document/named_widget.h"
 #include "help/jpeg_image.h"
 
 #include <QFile>
@@ -51,9 +52,7 @@ TA3::TA3(QWidget &mainWindow, ErrorGuard &guard)
 void TA3::createTexts()
 {
     auto line = [this](const char *name, const QString &text, QRect place) {
-        auto *label = new QLabel(text, this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setTextFormat(Qt::PlainText);
+        QLabel *label = plainLabel(name, text, this);
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(place);
         return label;
@@ -84,8 +83,7 @@ void TA3::createTexts()
 void TA3::createPictures()
 {
     auto picture = [this](const char *name, const QPixmap &pixmap, QRect place) {
-        auto *label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
+        auto *label = namedWidget<QLabel>(name, this);
         label->setPixmap(pixmap);
         label->setGeometry(place);
         return label;

@@ -2,6 +2,7 @@
 
 #include "occupancy/chart_content.h"
 #include "occupancy/chart_frame.h"
+#include "trains/decoded_record.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -111,7 +112,7 @@ private:
                                         [ppm](int step) { return step * ppm >= kMinorSpacing; });
         const int step = minor != std::end(kMinorSteps) ? *minor : 60;
         const int first = std::max(0, int(std::floor(m_grid.minuteAt(m_timeArea.left()) / step)) * step);
-        const int last = std::min(kDayMinutes, int(std::ceil(m_grid.minuteAt(m_timeArea.right()))));
+        const int last = std::min(kMinutesPerDay, int(std::ceil(m_grid.minuteAt(m_timeArea.right()))));
         const int bottom = std::min(m_frame.size.height(), m_frame.rowTop(m_lastRow + 1));
         for (int minute = first; minute <= last; minute += step) {
             m_p.setPen(minute % 60 == 0 ? kHourLine : kMinorLine);
@@ -213,14 +214,12 @@ private:
         const int first = std::max(0, int(std::ceil(m_grid.minuteAt(header.left()) / step)) * step);
         m_p.save();
         m_p.setClipRect(header);
-        for (int minute = first; minute < kDayMinutes && m_grid.x(minute) <= header.right(); minute += step) {
+        for (int minute = first; minute < kMinutesPerDay && m_grid.x(minute) <= header.right(); minute += step) {
             const double x = m_grid.x(minute);
             m_p.setPen(kMarginLine);
             m_p.drawLine(QPointF(x, header.bottom() - 4), QPointF(x, header.bottom()));
             m_p.setPen(kText);
-            const QString text = clock ? QStringLiteral("%1:%2").arg(minute / 60, 2, 10, QLatin1Char('0'))
-                                             .arg(minute % 60, 2, 10, QLatin1Char('0'))
-                                       : QString::number(minute / 60);
+            const QString text = clock ? clockText(minute) : QString::number(minute / 60);
             m_p.drawText(QPointF(x + kLabelPadding, baseline), text);
         }
         m_p.restore();

@@ -112,7 +112,7 @@ void OccupancyChart::updateScrollBars()
     m_settingScrollBars = true;
     const double pixelsPerMinute = timeAreaWidth() / m_window.span();
     QScrollBar *sideways = horizontalScrollBar();
-    sideways->setRange(0, int(std::lround((kDayMinutes - m_window.span()) * pixelsPerMinute)));
+    sideways->setRange(0, int(std::lround((kMinutesPerDay - m_window.span()) * pixelsPerMinute)));
     sideways->setPageStep(int(timeAreaWidth()));
     sideways->setSingleStep(std::max(1, int(timeAreaWidth() / kNotchesPerView)));
     sideways->setValue(int(std::lround(m_window.left() * pixelsPerMinute)));

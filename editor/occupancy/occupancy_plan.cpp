@@ -8,8 +8,7 @@ namespace tgx {
 
 QString trainLabel(const PlannedTrain &train)
 {
-    const QString type = train.typeIndex >= 0 ? trainTypes()[train.typeIndex] : QString(train.typeCode, 2);
-    return type + u' ' + QString::number(train.number);
+    return shownType(train.typeIndex, QStringView(train.typeCode, 2)).toString() + u' ' + QString::number(train.number);
 }
 
 const PlannedTrain *OccupancyPlan::trainOnLine(int line) const

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "trains/decoded_record.h"
+
 #include <utility>
 
 namespace tgx {
-
-inline constexpr int kDayMinutes = 1440; // minutes of a day, 00:00 to 24:00
 
 // The chart's time axis: the x at which a minute of the day lies, and back.
 // Rows, bars, labels and hit tests all ask the one grid, so that what is
@@ -19,7 +19,7 @@ public:
 
     double origin() const { return m_origin; }
     double pixelsPerMinute() const { return m_pixelsPerMinute; }
-    double dayWidth() const { return kDayMinutes * m_pixelsPerMinute; }
+    double dayWidth() const { return kMinutesPerDay * m_pixelsPerMinute; }
 
     // The x where minute begins (minute may be fractional).
     double x(double minute) const { return m_origin + minute * m_pixelsPerMinute; }
@@ -47,7 +47,7 @@ private:
 class TimeWindow {
 public:
     static constexpr double kNarrowestSpan = 120; // about two hours on screen
-    static constexpr double kWidestSpan = kDayMinutes;
+    static constexpr double kWidestSpan = kMinutesPerDay;
 
     double span() const { return m_span; }
     double left() const { return m_left; }

@@ -1,8 +1,10 @@
 #include "occupancy/timetable_check.h"
 
+#include "document/document_lines.h"
 #include "document/failure.h"
 #include "document/file_bytes.h"
 #include "document/file_store.h"
+#include "document/text_buffer.h"
 #include "occupancy/document_analysis.h"
 
 #include <QTextStream>
@@ -11,14 +13,11 @@ namespace tgx {
 
 namespace {
 
-// The document lines of a file as the editor holds them after opening it: a
-// line break at the very end opens no further line.
+// The document lines of a file as the editor holds them after opening it.
 QStringList documentLinesOf(const QString &path, const FileStore &store)
 {
-    QStringList lines = FileBytes::toText(store.read(path)).split(u'\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    StringTextBuffer text(FileBytes::toText(store.read(path)));
+    return DocumentLines(text).allLines();
 }
 
 // Writes the file's findings; whether it has any.

@@ -3,8 +3,6 @@
 #include <QChar>
 #include <QStringView>
 
-#include <optional>
-
 namespace tgx {
 
 // A fixed field of a train record: its first character position (from 1) and
@@ -45,19 +43,6 @@ inline constexpr int kBodyLength = 67;    // the note starts after this position
 
 // Vehicle place index (0 to 9) of the composition, three characters each.
 constexpr RecordField vehicleField(int index) { return {38 + 3 * index, 3}; }
-
-// The characters of a field, or nothing when the record does not hold all of
-// its positions.
-std::optional<QStringView> fieldText(QStringView record, RecordField field);
-
-// A field read as a decimal number, or nothing when the record does not hold
-// all of its positions. Present text that is not decimal digits fails with
-// kConversionError.
-std::optional<int> fieldNumber(QStringView record, RecordField field);
-
-// Index of the record's type in trainTypes(), or nothing when positions 1-2
-// are missing or hold no type code.
-std::optional<int> recordTypeIndex(QStringView record);
 
 // The note: everything after position 67, empty for a shorter record.
 QStringView recordNote(QStringView record);

@@ -57,8 +57,7 @@ qsizetype summaryCapacity(QStringView record, QStringView specifiedNeighbour)
 
 void appendType(SummaryText &line, const DecodedRecord &record)
 {
-    const int index = record.typeIndex();
-    line += index >= 0 ? QStringView(trainTypes()[index]) : record.type.text();
+    line += shownType(record.typeIndex(), record.type.text());
 }
 
 void appendNumber(SummaryText &line, const FieldValue &number)
@@ -148,14 +147,6 @@ QString summaryLine(const DecodedRecord &record, const TimetableContext &timetab
 QString summaryLine(QStringView record, QStringView simulatorName, QStringView specifiedNeighbour)
 {
     return summaryLine(DecodedRecord(record), {simulatorIndex(simulatorName), specifiedNeighbour});
-}
-
-QString trainLabel(const DecodedRecord &record)
-{
-    SummaryText label(record.type.text().size() + record.number.text().size() + 8);
-    appendType(label, record);
-    appendNumber(label, record.number);
-    return label.take();
 }
 
 QString TrainList::summary(qsizetype item) const

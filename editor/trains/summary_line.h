@@ -22,10 +22,6 @@ class DecodedRecord;
 QString summaryLine(QStringView record, QStringView simulatorName, QStringView specifiedNeighbour);
 QString summaryLine(const DecodedRecord &record, const TimetableContext &timetable);
 
-// The type and number of a train as its summary line starts, "Os 4521". A
-// train number that is not decimal fails with kConversionError.
-QString trainLabel(const DecodedRecord &record);
-
 // The train list of a document: one item per non-empty record line, in
 // document order. An item's summary line is made when it is asked for, so
 // that a change of the text costs no new string per train.

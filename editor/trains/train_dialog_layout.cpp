@@ -1,6 +1,7 @@
 #include "trains/train_dialog_controls.h"
 
 #include "document/dialog_form.h"
+#include "document/named_widget.h"
 #include "trains/train_types.h"
 
 #include <QCheckBox>
@@ -47,8 +48,7 @@ constexpr int kRow3 = 82;
 template <typename Control>
 Control *place(QWidget *parent, const char *name, QRect geometry)
 {
-    auto *control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
+    auto *control = namedWidget<Control>(name, parent);
     control->setGeometry(geometry);
     return control;
 }
@@ -70,8 +70,8 @@ QGroupBox *group(QDialog &form, const char *name, const QString &title, int top,
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width)
 {
-    auto *label = captioned<QLabel>(parent, name, caption, QRect(left, top + 4, width, 13));
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = plainLabel(name, caption, parent);
+    label->setGeometry(QRect(left, top + 4, width, 13));
     return label;
 }
 

@@ -1,7 +1,5 @@
 #include "trains/train_types.h"
 
-#include "document/decimal.h"
-
 namespace tgx {
 
 const QStringList &trainTypes()
@@ -22,15 +20,15 @@ QString typeCode(int typeIndex)
     return QString::number(kFirstTypeCode + typeIndex);
 }
 
-int typeIndexOfCode(QStringView code)
-{
-    return code.size() == 2 ? typeIndexOfCodeValue(readDecimal(code).value_or(-1)) : -1;
-}
-
 int typeIndexOfCodeValue(int value)
 {
     const int index = value - kFirstTypeCode;
     return index >= 0 && index < trainTypes().size() ? index : -1;
+}
+
+QStringView shownType(int typeIndex, QStringView storedCode)
+{
+    return typeIndex >= 0 ? QStringView(trainTypes()[typeIndex]) : storedCode;
 }
 
 } // namespace tgx

@@ -14,11 +14,12 @@ inline constexpr int kFirstTypeCode = 10; // code of the first type, "SC"
 // Two-digit record code of the type at typeIndex ("18" for "Os", index 8).
 QString typeCode(int typeIndex);
 
-// Index of the type whose code is exactly the text given ("18" gives 8), or -1
-// for any other text.
-int typeIndexOfCode(QStringView code);
-
-// The same for the value of a two-digit code already read (18 gives 8).
+// Index of the type whose two-digit code has the value given (18 gives 8), or
+// -1 for any other value.
 int typeIndexOfCodeValue(int value);
+
+// A train's type as the train list shows it: the abbreviation of the type at
+// typeIndex, or the code as the record stores it when it names no type (-1).
+QStringView shownType(int typeIndex, QStringView storedCode);
 
 } // namespace tgx

@@ -1,5 +1,5 @@
 #include "document/failure.h"
-#include "trains/record_layout.h"
+#include "trains/decoded_record.h"
 
 #include <QTest>
 
@@ -15,7 +15,7 @@ const QString kRecord = QStringLiteral("1804521107050712070011207130740270000012
 bool failsWithConversionError(QStringView record, RecordField field)
 {
     try {
-        fieldNumber(record, field);
+        FieldValue(record, field).number();
     } catch (const Failure &failure) {
         return failure.description() == kConversionError;
     }
@@ -69,8 +69,10 @@ void RecordLayoutTest::readsFieldsOfAFullRecord()
     QFETCH(QString, text);
     QFETCH(int, number);
 
-    QCOMPARE(fieldText(kRecord, field).value_or(u"<none>").toString(), text);
-    QCOMPARE(fieldNumber(kRecord, field), std::optional<int>(number));
+    const FieldValue read(kRecord, field);
+    QVERIFY(read.onLine());
+    QCOMPARE(read.text().toString(), text);
+    QCOMPARE(read.number(), std::optional<int>(number));
 }
 
 void RecordLayoutTest::givesNothingForFieldsBeyondTheLine_data()
@@ -93,8 +95,9 @@ void RecordLayoutTest::givesNothingForFieldsBeyondTheLine()
     QFETCH(QString, record);
     QFETCH(RecordField, field);
 
-    QVERIFY(!fieldText(record, field));
-    QVERIFY(!fieldNumber(record, field));
+    const FieldValue read(record, field);
+    QVERIFY(!read.onLine());
+    QVERIFY(!read.number());
 }
 
 void RecordLayoutTest::failsOnNonDecimalNumbers_data()
@@ -146,7 +149,7 @@ void RecordLayoutTest::readsTheTypeIndex()
     QFETCH(QString, record);
     QFETCH(int, index);
 
-    QCOMPARE(recordTypeIndex(record), index < 0 ? std::nullopt : std::optional<int>(index));
+    QCOMPARE(DecodedRecord(record).typeIndex(), index);
 }
 
 void RecordLayoutTest::readsTheNote_data()

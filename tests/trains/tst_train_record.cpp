@@ -1,5 +1,5 @@
 #include "document/simulator_catalogue.h"
-#include "trains/record_layout.h"
+#include "trains/decoded_record.h"
 #include "trains/station_table.h"
 #include "trains/train_record.h"
 #include "trains/train_types.h"
@@ -43,14 +43,15 @@ TrainEntry hutkyTrain()
 
 QString text(QStringView record, RecordField field)
 {
-    return fieldText(record, field).value_or(u"<none>").toString();
+    const FieldValue read(record, field);
+    return read.onLine() ? read.text().toString() : QStringLiteral("<none>");
 }
 
 RunEntry readRun(QStringView record, const BlockFields &block)
 {
-    if (fieldNumber(record, block.code) == kOwnStationCode)
+    if (FieldValue(record, block.code).number() == kOwnStationCode)
         return ownStationEnd();
-    const auto number = [record](RecordField field) { return fieldNumber(record, field).value_or(-1); };
+    const auto number = [record](RecordField field) { return FieldValue(record, field).number().value_or(-1); };
     return run(number(block.code), number(block.departureHour), number(block.departureMinute),
                number(block.arrivalHour), number(block.arrivalMinute));
 }
@@ -59,8 +60,8 @@ RunEntry readRun(QStringView record, const BlockFields &block)
 TrainEntry readBack(QStringView record)
 {
     TrainEntry entry;
-    entry.typeIndex = recordTypeIndex(record).value_or(-1);
-    entry.number = QString::number(fieldNumber(record, Field::Number).value_or(-1));
+    entry.typeIndex = DecodedRecord(record).typeIndex();
+    entry.number = QString::number(FieldValue(record, Field::Number).number().value_or(-1));
     entry.arrival = readRun(record, kArrivalBlock);
     entry.track = text(record, Field::Track);
     const QChar passage = text(record, Field::Passage).front();
