@@ -116,6 +116,12 @@ CrossTimetableFindings::CrossTimetableFindings(const QList<TimetableStatements> 
         m_findings.append(ordered.finding);
 }
 
+CrossTimetableFindings CrossTimetableFindings::ofDocument(const TimetableStatements &document,
+                                                         const QList<TimetableStatements> &loaded)
+{
+    return CrossTimetableFindings(QList{document} + loaded, 0);
+}
+
 QString CrossTimetableFindings::text(const CrossFinding &finding) const
 {
     const TimetableStatements &x = m_timetables[m_subject];

@@ -44,6 +44,9 @@ public:
     CrossTimetableFindings() = default;
     // The findings of timetables[subject] against all the others.
     CrossTimetableFindings(const QList<TimetableStatements> &timetables, int subject);
+    // The findings of a document against the timetables loaded beside it.
+    static CrossTimetableFindings ofDocument(const TimetableStatements &document,
+                                             const QList<TimetableStatements> &loaded);
 
     const QList<CrossFinding> &findings() const { return m_findings; }
     bool isEmpty() const { return m_findings.isEmpty(); }

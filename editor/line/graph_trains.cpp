@@ -27,14 +27,14 @@ bool earlier(const Stop &a, const Stop &b)
     return a.minute != b.minute ? a.minute < b.minute : a.event == StationEvent::Arrival && b.event != a.event;
 }
 
-// Where several timetables state one event of one station, the one whose own
-// station it is speaks for it, else the first of them.
+// Where several timetables state one event of one station of the line, the
+// one whose own station it is speaks for it, else the first of them.
 void keepOneOfEachEvent(QList<Stop> &stops)
 {
     QList<Stop> kept;
     for (const Stop &stop : std::as_const(stops)) {
         const auto same = std::find_if(kept.begin(), kept.end(), [&](const Stop &k) {
-            return k.event == stop.event && *k.station == *stop.station;
+            return stop.row >= 0 && k.row == stop.row && k.event == stop.event;
         });
         if (same == kept.end())
             kept.append(stop);

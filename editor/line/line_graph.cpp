@@ -1,5 +1,6 @@
 #include "line/line_graph.h"
 
+#include "line/cross_findings.h"
 #include "line/graph_trains.h"
 #include "line/line_catalogue.h"
 
@@ -109,6 +110,21 @@ void spaceRows(QList<GraphRow> &rows, const QList<GraphTrain> &trains)
     }
 }
 
+// Marks the trains a point of which comes from a line with a finding.
+void markFindings(QList<GraphTrain> &trains, const QList<TimetableStatements> &timetables)
+{
+    std::vector<std::vector<int>> lines(timetables.size()); // sorted lines with findings, per timetable
+    for (int t = 0; t < timetables.size(); ++t) {
+        for (const CrossFinding &finding : CrossTimetableFindings(timetables, t).findings())
+            lines[t].push_back(finding.line);
+    }
+    for (GraphTrain &train : trains) {
+        train.hasFinding = std::any_of(train.points.begin(), train.points.end(), [&](const GraphPoint &point) {
+            return std::binary_search(lines[point.timetable].begin(), lines[point.timetable].end(), point.line);
+        });
+    }
+}
+
 } // namespace
 
 LineGraph lineGraph(int line, const QList<TimetableStatements> &timetables)
@@ -137,6 +153,7 @@ LineGraph lineGraph(int line, const QList<TimetableStatements> &timetables)
     graph.rows = rowsOf(stations, timetables, first, last);
     graph.trains = graphTrains(timetables, rowOf);
     spaceRows(graph.rows, graph.trains);
+    markFindings(graph.trains, timetables);
     return graph;
 }
 

@@ -43,6 +43,8 @@ struct GraphTrain {
     // The train's line in the document (timetable 0); 0 when only loaded
     // timetables hold it.
     int documentLine = 0;
+    // A line of one of its records has a finding against another timetable.
+    bool hasFinding = false;
     bool ofDocument() const { return documentLine > 0; }
 };
 
@@ -66,8 +68,9 @@ struct LineGraph {
 };
 
 // The graph of railLines()[line] for timetables, timetables[0] being the
-// document and the others the loaded ones. An index outside railLines()
-// gives an empty graph.
+// document and the others the loaded ones, with the trains that have
+// findings across the timetables marked. An index outside railLines() gives
+// an empty graph.
 LineGraph lineGraph(int line, const QList<TimetableStatements> &timetables);
 
 } // namespace tgx

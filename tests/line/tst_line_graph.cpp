@@ -33,12 +33,14 @@ QString pointText(const LineGraph &graph, const GraphPoint &point)
 }
 
 // "4521 line 31: Česká Zálesí > Hutky 07:12 A0 Hutky 07:13 D0 > Radlická",
-// the stations off the line at either end, line 0 for a train the document lacks.
+// the stations off the line at either end, line 0 for a train the document
+// lacks, "line 31!" for a train with a finding against another timetable.
 QStringList trainTexts(const LineGraph &graph)
 {
     QStringList trains;
     for (const GraphTrain &train : graph.trains) {
-        QStringList parts{QStringLiteral("%1 line %2:").arg(train.number).arg(train.documentLine)};
+        QStringList parts{
+            QStringLiteral("%1 line %2%3:").arg(train.number).arg(train.documentLine).arg(train.hasFinding ? "!" : "")};
         if (!train.comesFrom.isEmpty())
             parts << train.comesFrom + " >";
         for (const GraphPoint &point : train.points)
@@ -161,7 +163,7 @@ void LineGraphTest::trains_data()
                                                   "Vrbinov 07:40 A0"};
     QTest::newRow("joined by number, each station's own times kept")
         << int(MainLine) << Documents{hutky, vrbinov({record(4521, "2 0714 0741", "1", "3 0745 0800")})}
-        << QStringList{"4521 line 31: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 Vrbinov 07:41 A1 "
+        << QStringList{"4521 line 31!: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 Vrbinov 07:41 A1 "
                        "Vrbinov 07:45 D1 > Radlická"};
     QTest::newRow("in time order whatever timetable comes first")
         << int(MainLine) << Documents{vrbinov({record(4521, "2 0713 0740", "1", "1 0745 0800")}), hutky}
@@ -169,7 +171,7 @@ void LineGraphTest::trains_data()
                        "Vrbinov 07:45 D0 Plavy 08:00 A0"};
     QTest::newRow("a train only a loaded timetable holds")
         << int(MainLine) << Documents{vrbinov({}), hutky}
-        << QStringList{"4521 line 0: Česká Zálesí 07:05 D1 Hutky 07:12 A1 Hutky 07:13 D1 Vrbinov 07:40 A1"};
+        << QStringList{"4521 line 0!: Česká Zálesí 07:05 D1 Hutky 07:12 A1 Hutky 07:13 D1 Vrbinov 07:40 A1"};
     QTest::newRow("a number on two lines is not joined")
         << int(MainLine) << Documents{hutky + hutky.mid(30), vrbinov({record(4521, "2 0713 0740", "1", "-")})}
         << QStringList{"4521 line 31: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 Vrbinov 07:40 A0",
