@@ -70,6 +70,9 @@ void CrossFindingsTest::findings_data()
     QTest::newRow("after the line's own findings")
         << Documents{timetable(kHutky, {record(4521, "1 0705 0712", "9", "2 0713 0740")}), vrbinov({kVrbinovLate})}
         << QStringList{"31: kolej 9 v této stanici není", kLateDeparture, kLateArrival};
+    QTest::newRow("before a later line's own findings")
+        << Documents{kHutkyTrain + QStringList{record(5, "1 0805 0812", "9", "-")}, vrbinov({kVrbinovLate})}
+        << QStringList{kLateDeparture, kLateArrival, "32: kolej 9 v této stanici není"};
     QTest::newRow("a number on two lines of the subject is left out")
         << Documents{kHutkyTrain + QStringList{kHutkyTrain.last()}, vrbinov({})}
         << QStringList{"32: kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek 31)",
