@@ -8,10 +8,13 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 namespace tgx {
 
 class DecodedRecord;
+struct OccupancyPlan;
 
 // What a record says happens at a station: the train leaves it or reaches it.
 enum class StationEvent : quint8 {
@@ -77,13 +80,22 @@ struct TimetableStatements {
     static constexpr int kSeveralLines = -2;
     static constexpr int kUnreadableLine = -3;
 
-    // trainWithNumber's answer for every number 0 to 99999; empty for a
-    // timetable without records.
-    QList<qint32> byNumber;
+    // The numbers of the lines that cannot be read but whose number can, in
+    // line order.
+    QList<int> unreadableNumbers;
+
+private:
+    // trainWithNumber's answers, made from trains when first asked for (most
+    // changes of a document need none) and shared by every copy.
+    struct NumberIndex {
+        bool made = false;
+        std::vector<qint32> trainOf; // for every number 0 to 99999
+    };
+    std::shared_ptr<NumberIndex> m_numbers = std::make_shared<NumberIndex>();
+    const NumberIndex &numbers() const;
 };
 
-// Builds the statements of a document record by record, so that one decoding
-// of the records can serve them, the train list and the occupancy plan.
+// Builds the statements of a document record by record.
 class StatementsBuilder {
 public:
     explicit StatementsBuilder(const TimetableContext &timetable, qsizetype expectedCount = 0);
@@ -93,12 +105,13 @@ public:
     TimetableStatements finish();
 
 private:
-    void holdNumber(int number, qint32 index);
-
     TimetableStatements m_statements;
 };
 
 // The statements of a whole document.
 TimetableStatements statementsOf(const QStringList &documentLines);
+// The same from the document's occupancy plan, whose trains are its
+// readable records, without reading them again.
+TimetableStatements statementsOf(const OccupancyPlan &plan, const QStringList &documentLines);
 
 } // namespace tgx

@@ -22,13 +22,13 @@ DocumentAnalysis analyseDocument(const QStringList &documentLines)
     const TimetableContext timetable = timetableContextOf(documentLines);
     TrainListBuilder list(documentLines);
     OccupancyPlanner planner(timetable, recordLineCount(documentLines));
-    StatementsBuilder statements(timetable, recordLineCount(documentLines));
     forEachRecord(documentLines, [&](int line, const DecodedRecord &record) {
         list.add(line, record);
         planner.add(line, record);
-        statements.add(line, record);
     });
-    return {list.take(), list.failure(), planner.finish(), statements.finish()};
+    OccupancyPlan plan = planner.finish();
+    TimetableStatements statements = statementsOf(plan, documentLines);
+    return {list.take(), list.failure(), std::move(plan), std::move(statements)};
 }
 
 OccupancyPlan planDocument(const QStringList &documentLines)
@@ -40,14 +40,9 @@ OccupancyPlan planDocument(const QStringList &documentLines)
 
 DocumentChecks checkDocument(const QStringList &documentLines)
 {
-    const TimetableContext timetable = timetableContextOf(documentLines);
-    OccupancyPlanner planner(timetable, recordLineCount(documentLines));
-    StatementsBuilder statements(timetable, recordLineCount(documentLines));
-    forEachRecord(documentLines, [&](int line, const DecodedRecord &record) {
-        planner.add(line, record);
-        statements.add(line, record);
-    });
-    return {planner.finish(), statements.finish()};
+    OccupancyPlan plan = planDocument(documentLines);
+    TimetableStatements statements = statementsOf(plan, documentLines);
+    return {std::move(plan), std::move(statements)};
 }
 
 } // namespace tgx
