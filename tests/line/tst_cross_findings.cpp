@@ -2,6 +2,7 @@
 #include "line_timetables.h"
 #include "occupancy/document_analysis.h"
 #include "timetable_records.h"
+#include "trains/decoded_record.h"
 
 #include <QTest>
 
@@ -32,17 +33,70 @@ const QString kVrbinovLate = record(4521, "2 0714 0741", "1", "3 0745 0800");
 const QString kLateDeparture = "31: Os 4521: odjezd ze stanice Hutky 07:13, ale grafikon stanice Vrbinov má 07:14 (řádek 31)";
 const QString kLateArrival = "31: Os 4521: příjezd do stanice Vrbinov 07:40, ale grafikon stanice Vrbinov má 07:41 (řádek 31)";
 
+// "31 Os 4521: D Česká Zálesí 07:05, A Hutky 07:12" for each train, then
+// "unreadable 4522" for each number only a line that cannot be read shows.
+QStringList statementTexts(const TimetableStatements &statements)
+{
+    QStringList texts;
+    for (const StatedTrain &train : statements.trains) {
+        QStringList stated;
+        for (const Statement &s : train)
+            stated << QStringLiteral("%1 %2 %3")
+                          .arg(s.event == StationEvent::Arrival ? "A" : "D", statements.stations[s.station],
+                               clockText(s.minute));
+        texts << QStringLiteral("%1 %2: %3").arg(train.line).arg(trainLabel(train), stated.join(", "));
+    }
+    for (const int number : statements.unreadableNumbers)
+        texts << QStringLiteral("unreadable %1").arg(number);
+    return texts;
+}
+
 } // namespace
 
-// What the checks across timetables find on the first timetable's lines,
+// What each timetable states of its trains, and what the checks across
+// timetables find on the first timetable's lines,
 // after its own findings, worded as shown.
 class CrossFindingsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void statements_data();
+    void statements();
     void findings_data();
     void findings();
 };
+
+void CrossFindingsTest::statements_data()
+{
+    QTest::addColumn<QStringList>("document");
+    QTest::addColumn<QStringList>("statements");
+
+    QTest::newRow("both blocks") << kHutkyTrain
+                                 << QStringList{"31 Os 4521: D Česká Zálesí 07:05, A Hutky 07:12, D Hutky 07:13, "
+                                                "A Vrbinov 07:40"};
+    QTest::newRow("starting, ending, and a code the station lacks")
+        << timetable(kHutky, {record(1, "-", "1", "2 0600 0625"), record(2, "2 0700 0725", "1", "-"),
+                              record(3, "1 0800 0807", "1", "3 0810 0830", "22")})
+        << QStringList{"31 Os 1: D Hutky 06:00, A Vrbinov 06:25", "32 Os 2: D Vrbinov 07:00, A Hutky 07:25",
+                       "33 Sn 3: D Česká Zálesí 08:00, A Hutky 08:07"};
+    QTest::newRow("the specified neighbour by header line 7")
+        << timetable(kVrbinov, {record(4, "1 0900 0910", "1", "-")}, "Nový Lesov")
+        << QStringList{"31 Os 4: D Nový Lesov 09:00, A Vrbinov 09:10"};
+    QTest::newRow("unreadable lines")
+        << timetable(kHutky, {record(5, "1 0705 0799", "1", "-"), "18x0006", "1800"})
+        << QStringList{"unreadable 5"};
+    QTest::newRow("no simulator") << timetable({}, kHutkyTrain.mid(30)) << QStringList{"31 Os 4521: "};
+}
+
+// Read record by record, or from the occupancy plan, as the editor reads a document.
+void CrossFindingsTest::statements()
+{
+    QFETCH(QStringList, document);
+    QFETCH(QStringList, statements);
+
+    QCOMPARE(statementTexts(statementsOf(document)), statements);
+    QCOMPARE(statementTexts(statementsOf(planDocument(document), document)), statements);
+}
 
 void CrossFindingsTest::findings_data()
 {
