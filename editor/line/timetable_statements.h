@@ -86,7 +86,8 @@ struct TimetableStatements {
 
 private:
     // trainWithNumber's answers, made from trains when first asked for (most
-    // changes of a document need none) and shared by every copy.
+    // changes of a document need none) and shared by every copy; so the
+    // statements are not changed once asked.
     struct NumberIndex {
         bool made = false;
         std::vector<qint32> trainOf; // for every number 0 to 99999
