@@ -42,9 +42,10 @@ void TA0::keepFiles()
     connect(events, &WindowFileEvents::timetableDropped, this, &TA0::openPath);
 
     auto *D1 = findChild<QMenu *>(QStringLiteral("D1"));
-    D1->addSeparator();
+    D1->addSeparator()->setObjectName(QStringLiteral("J0"));
     m_recentMenu = D1->addMenu(kRecentCaption);
     m_recentMenu->setObjectName(QStringLiteral("J1"));
+    m_recentMenu->menuAction()->setObjectName(QStringLiteral("J1"));
     connect(D1, &QMenu::aboutToShow, this, &TA0::fillRecentMenu); // other editors add files too
     fillRecentMenu();
 }

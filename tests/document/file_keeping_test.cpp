@@ -96,10 +96,8 @@ class FileKeepingTest : public QObject {
 private slots:
     void initTestCase()
     {
-        // Never the user's own state and settings.
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_STATE_HOME", m_home.filePath(QStringLiteral("state")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
+        // Also the editor started by a test keeps its copies there.
+        keepOutOfUserFolders();
     }
 
     void init()
@@ -392,9 +390,6 @@ private slots:
         QCOMPARE(app.state().DocumentFileName, opened ? path : QString());
         QCOMPARE(app.lines().text() == textOf(planBytes("Plan")), opened);
     }
-
-private:
-    QTemporaryDir m_home;
 };
 
 QTEST_MAIN(FileKeepingTest)
