@@ -46,8 +46,9 @@ bool DocumentFiles::AskToSaveChanges()
     }
     if (m_state.DocumentFileName.isEmpty())
         return SaveDocumentAs();
-    SaveDocument(m_state.DocumentFileName);
-    return true;
+    // Work not written so as to keep another program's change stays open
+    // rather than being lost.
+    return SaveDocument(m_state.DocumentFileName) || !m_watch.changedOnDisk();
 }
 
 bool DocumentFiles::SaveDocument(const QString &fileName)

@@ -68,8 +68,8 @@ void TA0::fillRecentMenu()
     const QStringList files = m_recent.files();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
-        QString caption = path;
-        QAction *item = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption.replace(u'&', "&&")));
+        const QString caption = QString(path).replace(u'&', QStringLiteral("&&")); // no mnemonic from the path
+        QAction *item = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
         item->setData(path);
         connect(item, &QAction::triggered, this,
                 [this, path] { m_guard.runHandler(kOpenError, [&] { openRecentFile(path); }); });
@@ -99,7 +99,7 @@ void TA0::lookAtFile()
 {
     if (!isEnabled() || !m_files.watch().takeUnreportedChange())
         return;
-    const QString path = m_state.DocumentFileName;
+    const QString path = m_files.watch().path();
     const bool reload = m_prompts.askYesNo(kChangedOutside.arg(path)) == Prompts::Answer::Yes;
     // The document no longer matches its file unless it was read again.
     if (!reload || !m_guard.runHandler(kOpenError, [&] { m_files.openFile(path); })) {

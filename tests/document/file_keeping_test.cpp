@@ -244,6 +244,39 @@ private slots:
         }
     }
 
+    void keepingAnotherProgramsChangeKeepsTheWorkOpen_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("New") << QStringLiteral("D2");
+        QTest::newRow("Open") << QStringLiteral("D3");
+        QTest::newRow("close") << QStringLiteral("close");
+    }
+    void keepingAnotherProgramsChangeKeepsTheWorkOpen()
+    {
+        QFETCH(QString, command);
+        App app;
+        const QString plan = app.path(QStringLiteral("plan.46g"));
+        writeFile(plan, planBytes("Plan"));
+        app.main().openFile(plan);
+        app.lines().appendLine(QStringLiteral("vlak"));
+        const QString work = app.lines().text();
+        writeFile(plan, planBytes("Cizí"));
+        QTest::qWait(20);
+        app.prompts.answer(Answer::Yes); // "Chcete uložit změny?"
+        app.prompts.answer(Answer::No);  // "... Přepsat ho?"
+        app.main().show();
+        if (command == QStringLiteral("close"))
+            app.main().close();
+        else
+            app.trigger(qPrintable(command));
+        QCOMPARE(app.prompts.shown.size(), 2);
+        QVERIFY(app.prompts.scriptUsedUp()); // no file dialog either
+        QVERIFY(app.main().isVisible());
+        QCOMPARE(app.lines().text(), work);
+        QVERIFY(app.state().DocumentModified);
+        QCOMPARE(readFile(plan), planBytes("Cizí"));
+    }
+
     void comingBackAfterAnOutsideChangeOffersToReload_data()
     {
         QTest::addColumn<QByteArray>("outside"); // "-" removes the file; empty: nothing happens
