@@ -113,6 +113,7 @@ void DocumentFiles::newDocument()
     m_state.DocumentFileName.clear();
     m_view.showFileName(kNewDocumentStatus);
     m_view.resetSimulatorChoice();
+    m_view.documentReplaced();
     m_watch.forget();
 }
 
@@ -135,6 +136,7 @@ void DocumentFiles::openFile(const QString &path)
     m_state.DocumentFileName = path;
     m_state.DocumentModified = false;
     m_view.showFileName(path);
+    m_view.documentReplaced();
     m_watch.remember(path, bytes);
     const QStringList warnings = HeaderRules::openWarnings(path, m_lines.line(HeaderLine::Encoding),
                                                            m_lines.line(HeaderLine::Editor));
@@ -156,6 +158,7 @@ void DocumentFiles::restore(const UnsavedWork &work)
     m_state.DocumentFileName = work.fileName;
     m_state.DocumentModified = true;
     m_view.showFileName(work.fileName.isEmpty() ? kNewDocumentStatus : work.fileName);
+    m_view.documentReplaced();
     if (work.fileName.isEmpty())
         m_watch.forget();
     else

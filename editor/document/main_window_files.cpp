@@ -40,8 +40,10 @@ void TA0::keepFiles()
     events->takeDropsOf(*m_B0->viewport());
     connect(events, &WindowFileEvents::lookAtFile, this, &TA0::lookAtFile);
     connect(events, &WindowFileEvents::timetableDropped, this, &TA0::openPath);
+}
 
-    auto *D1 = findChild<QMenu *>(QStringLiteral("D1"));
+void TA0::createRecentFilesMenu(QMenu *D1)
+{
     D1->addSeparator()->setObjectName(QStringLiteral("J0"));
     m_recentMenu = D1->addMenu(kRecentCaption);
     m_recentMenu->setObjectName(QStringLiteral("J1"));
