@@ -7,6 +7,7 @@
 #include "editing/repeat_train_dialog.h"
 #include "editing/train_find.h"
 #include "editing/train_sort.h"
+#include "trains/train_commands_texts.h"
 
 #include <QAction>
 #include <QListView>
@@ -22,9 +23,6 @@ namespace tgx {
 
 namespace {
 
-const QString kNoTrainToCopy = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete kopírovat.");
-const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
-const QString kAddCaption = QStringLiteral("Přidat vlak");
 
 // The first document line (from 1) that a change wrote, comparing the
 // document before and after it; nothing when the change only took lines away.
@@ -97,7 +95,7 @@ void TA0::G3Click()
         m_prompts.inform(kNoTrainToCopy);
         return;
     }
-    openTrainDialog(kAddCaption, *line);
+    openTrainDialog(kAddTrainCaption, *line);
 }
 
 void TA0::G4Click()

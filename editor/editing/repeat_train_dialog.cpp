@@ -6,6 +6,7 @@
 #include "document/prompts.h"
 #include "document/train_selection.h"
 #include "trains/decoded_record.h"
+#include "trains/train_commands_texts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,7 +25,6 @@ const QString kInterval = QStringLiteral("Interval (min)");
 const QString kNumberStep = QStringLiteral("Změna čísla vlaku");
 const QString kCancel = QStringLiteral("Storno");
 const QString kConfirm = QStringLiteral("OK");
-const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
 const QString kNumberOutOfRange = QStringLiteral("Číslo vlaku by bylo mimo rozsah 0 až 99999.");
 
 // Handlers and the texts their guards show.

@@ -1,5 +1,7 @@
 #include "occupancy/line_sections.h"
+#include "occupancy/minute_counts.h"
 #include "occupancy/pair_findings.h"
+#include "trains/decoded_record.h"
 #include "trains/station_table.h"
 
 #include <algorithm>
@@ -69,8 +71,8 @@ int LatestArrivals::lastUnder(int node, int minute) const
 class SectionSweep {
 public:
     SectionSweep(std::span<const SectionLeg> legs, const QList<PlannedTrain> &trains, FindingDetail section,
-                 std::vector<quint8> &named, FindingLists &findings)
-        : m_days(legs), m_trains(trains), m_section(section), m_named(named), m_findings(findings)
+                 std::vector<int> &overtaken, FindingLists &findings)
+        : m_days(legs), m_trains(trains), m_section(section), m_overtaken(overtaken), m_findings(findings)
     {
     }
 
@@ -82,8 +84,11 @@ private:
     LegsOverTwoDays m_days;
     const QList<PlannedTrain> &m_trains;
     FindingDetail m_section;
-    std::vector<quint8> &m_named; // overtaken trains each train names so far
+    std::vector<int> &m_overtaken; // trains each train overtakes so far, named or not
     FindingLists &m_findings;
+    // The arrivals of the legs that left 1 to 719 minutes before the leg
+    // looked at, unrolled over the two days.
+    MinuteCounts m_window {-kMinutesPerDay, 3 * kMinutesPerDay};
     std::optional<LatestArrivals> m_latest; // built once the section has an overtaking
 };
 
@@ -101,12 +106,13 @@ void SectionSweep::run()
     int next = 0;
     for (int b = m_days.earlier(); b < m_days.size(); ++b) {
         for (; departure[next] < departure[b]; ++next) {
+            m_window.add(arrival[next]);
             while (queue.size() > head && arrival[queue.back()] <= arrival[next])
                 queue.pop_back();
             queue.push_back(next);
         }
-        while (departure[first] < departure[b] - kLongestLead)
-            ++first;
+        for (; departure[first] < departure[b] - kLongestLead; ++first)
+            m_window.add(arrival[first], -1);
         while (head < queue.size() && queue[head] < first)
             ++head;
         if (head < queue.size() && arrival[queue[head]] > arrival[b])
@@ -119,12 +125,26 @@ void SectionSweep::report(int overtaking, int first, int last)
     if (!m_latest)
         m_latest.emplace(m_days.arrivals());
     const int train = m_days.train(overtaking);
-    for (int a = last; m_named[train] < kPartnerLimit; --a) {
-        a = m_latest->lastAfter(first, a, m_days.arrivals()[overtaking]);
+    const int arrival = m_days.arrivals()[overtaking];
+    const int named = std::min(m_overtaken[train], kPartnerLimit);
+    m_overtaken[train] += m_window.above(arrival);
+    const int naming = std::min(m_overtaken[train], kPartnerLimit) - named;
+    for (int a = last, i = 0; i < naming; ++i, --a) {
+        a = m_latest->lastAfter(first, a, arrival);
         if (a < 0)
             return;
         m_findings.add({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train(a)});
-        ++m_named[train];
+    }
+}
+
+// A finding for each train that overtakes more trains than its line names.
+void addFurtherOvertakings(const QList<PlannedTrain> &trains, const std::vector<int> &overtaken,
+                           FindingLists &findings)
+{
+    for (std::size_t train = 0; train < overtaken.size(); ++train) {
+        if (overtaken[train] > kPartnerLimit)
+            findings.add({trains[qsizetype(train)].line, FindingKind::MoreOvertakings, FindingDetail::None, -1,
+                          overtaken[train] - kPartnerLimit});
     }
 }
 
@@ -138,15 +158,16 @@ void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLi
     if (std::find(stations.begin(), stations.end(), true) == stations.end())
         return;
     const SectionLegs sections(trains, stations);
-    std::vector<quint8> named(trains.size(), 0);
+    std::vector<int> overtaken(trains.size(), 0);
     for (const bool toNeighbour : {true, false}) {
         const auto detail = toNeighbour ? FindingDetail::OvertakingTo : FindingDetail::OvertakingFrom;
         for (int code = 1; code < kNeighbourCodes; ++code) {
             const std::span<const SectionLeg> legs = sections.of({toNeighbour, code});
             if (legs.size() >= 2)
-                SectionSweep(legs, trains, detail, named, findings).run();
+                SectionSweep(legs, trains, detail, overtaken, findings).run();
         }
     }
+    addFurtherOvertakings(trains, overtaken, findings);
 }
 
 } // namespace tgx

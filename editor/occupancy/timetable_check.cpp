@@ -9,6 +9,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace tgx {
 
 namespace {
@@ -20,11 +22,30 @@ QStringList documentLinesOf(const QString &path, const FileStore &store)
     return DocumentLines(text).allLines();
 }
 
+// The text with its control characters written as \xNN, so that a file cannot
+// move the cursor, recolour or retitle the terminal, or fake a line of output.
+QString escapedControls(const QString &text)
+{
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); };
+    if (std::none_of(text.begin(), text.end(), isControl))
+        return text;
+    QString escaped;
+    for (const QChar c : text) {
+        if (isControl(c))
+            escaped += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
 // Writes the file's findings; whether it has any.
 bool reportFindings(const QString &path, const OccupancyPlan &plan, QTextStream &out)
 {
+    const QString shownPath = escapedControls(path);
     for (const Finding &finding : plan.findings)
-        out << path << u':' << finding.line << QStringView(u": ") << findingText(plan, finding) << u'\n';
+        out << shownPath << u':' << finding.line << QStringView(u": ") << escapedControls(findingText(plan, finding))
+            << u'\n';
     return !plan.findings.isEmpty();
 }
 
@@ -40,7 +61,7 @@ int checkFiles(const QStringList &paths, const FileStore &store, QTextStream &ou
         try {
             faults |= reportFindings(path, planDocument(documentLinesOf(path, store)), out);
         } catch (const Failure &failure) {
-            err << failure.description() << u'\n';
+            err << escapedControls(failure.description()) << u'\n';
             unreadable = true;
         }
     }
