@@ -48,7 +48,10 @@ std::vector<int> firstMinutes(const QList<PlannedTrain> &trains, std::span<const
 // for lines that name that many, from the trains of the track before it.
 class FurtherCollisions {
 public:
-    FurtherCollisions(const QList<PlannedTrain> &trains, std::span<const int> group) : m_trains(trains), m_group(group) {}
+    FurtherCollisions(const QList<PlannedTrain> &trains, std::span<const int> group)
+        : m_trains(trains), m_group(group)
+    {
+    }
     // The train at position in the group, which names `named` collisions.
     void find(std::size_t position, std::ptrdiff_t named, FindingLists &findings);
 
