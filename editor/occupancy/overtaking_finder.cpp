@@ -80,15 +80,20 @@ public:
 
 private:
     void report(int overtaking, int first, int last);
+    // How many legs of first..last arrive after minute, counted from the
+    // window of legs, which is kept only once a train has more to name
+    // than its line takes.
+    int countAfter(int first, int last, int minute);
 
     LegsOverTwoDays m_days;
     const QList<PlannedTrain> &m_trains;
     FindingDetail m_section;
     std::vector<int> &m_overtaken; // trains each train overtakes so far, named or not
     FindingLists &m_findings;
-    // The arrivals of the legs that left 1 to 719 minutes before the leg
-    // looked at, unrolled over the two days.
-    MinuteCounts m_window {-kMinutesPerDay, 3 * kMinutesPerDay};
+    // The arrivals of the legs m_windowFirst..m_windowNext - 1, unrolled over the two days.
+    std::optional<MinuteCounts> m_window;
+    int m_windowFirst = 0;
+    int m_windowNext = 0;
     std::optional<LatestArrivals> m_latest; // built once the section has an overtaking
 };
 
@@ -106,13 +111,12 @@ void SectionSweep::run()
     int next = 0;
     for (int b = m_days.earlier(); b < m_days.size(); ++b) {
         for (; departure[next] < departure[b]; ++next) {
-            m_window.add(arrival[next]);
             while (queue.size() > head && arrival[queue.back()] <= arrival[next])
                 queue.pop_back();
             queue.push_back(next);
         }
-        for (; departure[first] < departure[b] - kLongestLead; ++first)
-            m_window.add(arrival[first], -1);
+        while (departure[first] < departure[b] - kLongestLead)
+            ++first;
         while (head < queue.size() && queue[head] < first)
             ++head;
         if (head < queue.size() && arrival[queue[head]] > arrival[b])
@@ -126,15 +130,30 @@ void SectionSweep::report(int overtaking, int first, int last)
         m_latest.emplace(m_days.arrivals());
     const int train = m_days.train(overtaking);
     const int arrival = m_days.arrivals()[overtaking];
-    const int named = std::min(m_overtaken[train], kPartnerLimit);
-    m_overtaken[train] += m_window.above(arrival);
-    const int naming = std::min(m_overtaken[train], kPartnerLimit) - named;
-    for (int a = last, i = 0; i < naming; ++i, --a) {
+    const int room = kPartnerLimit - std::min(m_overtaken[train], kPartnerLimit);
+    int named = 0;
+    for (int a = last; named < room; --a, ++named) {
         a = m_latest->lastAfter(first, a, arrival);
         if (a < 0)
-            return;
+            break;
         m_findings.add({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train(a)});
     }
+    m_overtaken[train] += named < room ? named : countAfter(first, last, arrival);
+}
+
+int SectionSweep::countAfter(int first, int last, int minute)
+{
+    const std::vector<int> &arrival = m_days.arrivals();
+    if (!m_window) {
+        m_window.emplace(-kMinutesPerDay, 3 * kMinutesPerDay);
+        m_windowFirst = m_windowNext = first;
+    }
+    // The window only moves on, as the sweep does.
+    for (; m_windowNext <= last; ++m_windowNext)
+        m_window->add(arrival[m_windowNext]);
+    for (; m_windowFirst < first; ++m_windowFirst)
+        m_window->add(arrival[m_windowFirst], -1);
+    return m_window->above(minute);
 }
 
 // A finding for each train that overtakes more trains than its line names.
