@@ -17,6 +17,7 @@
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
 #include "occupancy/occupancy_chart.h"
+#include "trains/train_commands_texts.h"
 #include "trains/train_dialog.h"
 
 #include <QApplication>
@@ -34,11 +35,7 @@ const QString kTitle = QStringLiteral("TGX editor");
 const QString kNoSimulator = QStringLiteral(
     "Není vybraný žádný simulátor. Otevřete nabídku Soubor -> Vlastnosti a zvolte, pro který simulátor je "
     "grafikon tvořený.");
-const QString kNoTrainToRemove = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete odebrat.");
-const QString kNoTrainToEdit = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete upravit.");
 const QString kConfirmRemove = QStringLiteral("Opravdu chcete odebrat vlak?");
-const QString kAddCaption = QStringLiteral("Přidat vlak");
-const QString kEditCaption = QStringLiteral("Upravit vlak");
 
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 419;
@@ -190,7 +187,7 @@ void TA0::E2Click()
         return;
     }
     openDialog(m_train);
-    m_train->setWindowTitle(kAddCaption);
+    m_train->setWindowTitle(kAddTrainCaption);
 }
 
 void TA0::E3Click()
@@ -200,7 +197,7 @@ void TA0::E3Click()
         m_prompts.inform(kNoTrainToEdit);
         return;
     }
-    openTrainDialog(kEditCaption, *line);
+    openTrainDialog(kEditTrainCaption, *line);
 }
 
 // Shows the train dialog with the caption that tells it to add or to edit,

@@ -48,8 +48,6 @@ public:
 
     DocumentLines &lines() { return m_lines; }
     DocumentState &state() { return m_state; }
-    DocumentFiles &files() { return m_files; }
-    TrainListModel &trainList() { return *m_trainList; }
 
     std::optional<int> selectedTrainLine() const override;
     int selectedRow() const; // -1 when no train is selected

@@ -4,6 +4,7 @@
 #include "document/menu_keys.h"
 #include "document/tool_bar.h"
 #include "document/tool_bar_images.h"
+#include "trains/train_commands_texts.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -116,8 +117,8 @@ void TA0::createToolBar()
     B6->addButton(button("B9", "D3", QStringLiteral("Otevřít"), ToolBarImages::open()));
     B6->addButton(button("C0", "D4", QStringLiteral("Uložit"), ToolBarImages::save()));
     B6->addSpacer(15);
-    B6->addButton(button("C2", "E2", QStringLiteral("Přidat vlak"), ToolBarImages::addTrain()));
-    B6->addButton(button("C3", "E3", QStringLiteral("Upravit vlak"), ToolBarImages::editTrain()));
+    B6->addButton(button("C2", "E2", kAddTrainCaption, ToolBarImages::addTrain()));
+    B6->addButton(button("C3", "E3", kEditTrainCaption, ToolBarImages::editTrain()));
     B6->addButton(button("C4", "E4", QStringLiteral("Odstranit vlak"), ToolBarImages::removeTrain()));
     B6->addSpacer(15);
     B6->addButton(button("C9", "F2", QStringLiteral("Nápověda"), ToolBarImages::help()));

@@ -8,6 +8,7 @@
 #include "editing/train_find.h"
 #include "editing/train_sort.h"
 #include "occupancy/occupancy_chart.h"
+#include "trains/train_commands_texts.h"
 
 #include <QAction>
 #include <QListView>
@@ -22,10 +23,6 @@
 namespace tgx {
 
 namespace {
-
-const QString kNoTrainToCopy = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete kopírovat.");
-const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
-const QString kAddCaption = QStringLiteral("Přidat vlak");
 
 // The first document line (from 1) that a change wrote, comparing the
 // document before and after it; nothing when the change only took lines away.
@@ -99,7 +96,7 @@ void TA0::G3Click()
         m_prompts.inform(kNoTrainToCopy);
         return;
     }
-    openTrainDialog(kAddCaption, *line);
+    openTrainDialog(kAddTrainCaption, *line);
 }
 
 void TA0::G4Click()

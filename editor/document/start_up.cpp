@@ -2,12 +2,12 @@
 
 #include "document/file_store.h"
 #include "document/forms.h"
+#include "document/program_version.h"
 #include "document/qt_prompts.h"
 #include "document/tool_bar_images.h"
 #include "occupancy/timetable_check.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -21,51 +21,10 @@ namespace tgx {
 
 namespace {
 
-const QString kTitle = QStringLiteral("TGX editor");
-const QString kVersion = QStringLiteral("2.0");
 const QString kDesktopFileName = QStringLiteral("org.example.tgxeditor"); // the installed desktop entry
-const QString kDescription = QStringLiteral("Editor grafikonů pro simulátory Zelto Edice 246.");
-const QString kFileArgument = QStringLiteral("soubor");
-const QString kFileDescription = QStringLiteral("Grafikon (.46g), který se otevře.");
-const QString kFileSyntax = QStringLiteral("[soubor]");
-const QString kCheckOption = QStringLiteral("check");
-const QString kCheckDescription = QStringLiteral(
-    "Zkontroluje zadané grafikony bez okna a vypíše nálezy jako SOUBOR:ŘÁDEK: TEXT. Vrací 0 bez nálezů, "
-    "1 s nálezy, 2 když soubor nelze přečíst.");
-const QString kNothingToCheck = QStringLiteral("Zadejte za --check alespoň jeden soubor ke kontrole.\n");
-const QString kOnlyFirstOpened =
-    QStringLiteral("TGX editor pracuje s jedním grafikonem a otevírá jen první soubor. Neotevřeno: %1\n");
 const QString kNoCzechTexts = QStringLiteral(
     "České texty Qt nejsou nainstalované (%1, balíček qt6-translations-l10n); tlačítka a dialogy budou anglicky.\n");
 const QString kQtTranslation = QStringLiteral("qtbase_cs");
-
-CommandLine stopWith(int exitCode, const QString &message)
-{
-    return {QString(), {}, message, exitCode};
-}
-
-// The program's options; Qt has already taken its own out of the arguments.
-void declareOptions(QCommandLineParser &parser)
-{
-    parser.setApplicationDescription(kDescription);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(QCommandLineOption(kCheckOption, kCheckDescription));
-    parser.addPositionalArgument(kFileArgument, kFileDescription, kFileSyntax);
-}
-
-// The editor holds one document, so the first file opens and the others are named.
-CommandLine fileToOpen(QStringList files, const QString &workingDirectory)
-{
-    files.removeAll(QString());
-    CommandLine commandLine;
-    if (files.isEmpty())
-        return commandLine;
-    commandLine.file = QDir::cleanPath(QDir(workingDirectory).absoluteFilePath(files.takeFirst()));
-    if (!files.isEmpty())
-        commandLine.message = kOnlyFirstOpened.arg(files.join(QStringLiteral(", ")));
-    return commandLine;
-}
 
 void tell(const CommandLine &commandLine)
 {
@@ -76,26 +35,6 @@ void tell(const CommandLine &commandLine)
 }
 
 } // namespace
-
-CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory)
-{
-    QCommandLineParser parser;
-    declareOptions(parser);
-    if (!parser.parse(arguments))
-        return stopWith(EXIT_FAILURE, parser.errorText() + u'\n');
-    if (parser.isSet(QStringLiteral("help")))
-        return stopWith(EXIT_SUCCESS, parser.helpText());
-    if (parser.isSet(QStringLiteral("version")))
-        return stopWith(EXIT_SUCCESS, kTitle + u' ' + kVersion + u'\n');
-    if (parser.isSet(kCheckOption)) {
-        if (parser.positionalArguments().isEmpty())
-            return stopWith(kCheckUnreadableFile, kNothingToCheck);
-        CommandLine commandLine;
-        commandLine.filesToCheck = parser.positionalArguments();
-        return commandLine;
-    }
-    return fileToOpen(parser.positionalArguments(), workingDirectory);
-}
 
 bool loadCzechQtTexts(QCoreApplication &app)
 {
@@ -108,22 +47,10 @@ bool loadCzechQtTexts(QCoreApplication &app)
     return QCoreApplication::installTranslator(translator);
 }
 
-bool asksToCheckFiles(int argc, char *argv[])
+int runOnTerminal()
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "--")
-            return false;
-        if (argument == "--check")
-            return true;
-    }
-    return false;
-}
-
-int runCheck()
-{
-    QCoreApplication::setApplicationName(kTitle);
-    QCoreApplication::setApplicationVersion(kVersion);
+    QCoreApplication::setApplicationName(kProgramTitle);
+    QCoreApplication::setApplicationVersion(kProgramVersion);
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), QDir::currentPath());
     tell(commandLine);
     if (commandLine.exitCode)
@@ -149,8 +76,8 @@ void startEditing(TA0 &mainWindow, const CommandLine &commandLine)
 
 int runEditor(QApplication &app)
 {
-    QApplication::setApplicationName(kTitle);
-    QApplication::setApplicationVersion(kVersion);
+    QApplication::setApplicationName(kProgramTitle);
+    QApplication::setApplicationVersion(kProgramVersion);
     QApplication::setWindowIcon(ToolBarImages::programIcon());
     QGuiApplication::setDesktopFileName(kDesktopFileName);
     if (!loadCzechQtTexts(app))

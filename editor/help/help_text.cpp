@@ -1,5 +1,7 @@
 #include "help/help_text.h"
 
+#include "document/program_version.h"
+
 namespace tgx {
 
 namespace {
@@ -11,7 +13,7 @@ struct HelpSection {
 };
 
 const QString kTitle = QStringLiteral("TGX editor pro Zelto Edici 246");
-const QString kVersion = QStringLiteral("Verze 2.0");
+const QString kVersion = QStringLiteral("Verze ") + kProgramVersion;
 const QString kPurpose = QStringLiteral("Tento program je určený pro tvorbu grafikonů pro simulátory Zelto Edice 246.");
 
 const HelpSection kSections[] = {
@@ -81,12 +83,13 @@ const HelpSection kSections[] = {
       QStringLiteral("Program hledá tyto chyby:"),
       QStringLiteral("Kolize na koleji – dva vlaky jsou na stejné koleji ve stejnou minutu. Jsou-li všechny společné minuty u jednoho z vlaků odhadnuté, jde o možnou kolizi. Vlaky na koleji 0 (bez pravidelné koleje) spolu nekolidují."),
       QStringLiteral("Kolej v této stanici není – vlak má kolej, kterou zvolený simulátor nemá. U simulátoru Skalín, který koleje nenabízí, a u grafikonu bez zvoleného simulátoru program koleje ani kolize nekontroluje."),
+      QStringLiteral("Simulátor editor nezná – druhý řádek grafikonu neuvádí žádný ze šesti simulátorů přesně tak, jak je nabízí okno Vlastnosti (pozor na mezeru na konci, chybějící diakritiku nebo soubor uložený v kódování UTF-8). Koleje a předjíždění pak program nekontroluje a říká to nálezem na řádku 2."),
       QStringLiteral("Číslo vlaku je už na jiném řádku – stejné číslo má už vlak výše v grafikonu."),
       QStringLiteral("Odjezd je dříve než příjezd – vlak má odjezd z vlastní stanice před příjezdem do ní."),
       QStringLiteral("Předjíždění – vlak odjede do stejné sousední stanice později než jiný vlak, a přesto tam dorazí dříve; stejně tak u vlaků přijíždějících ze stejné sousední stanice."),
       QStringLiteral("Záznam vlaku nelze přečíst – řádek grafikonu je příliš krátký nebo má v čísle vlaku, v kódu stanice či v čase něco jiného, než tam patří. Kontrola pokračuje dalším řádkem."),
-      QStringLiteral("Každý vlak uvede nejvýše deset kolizí a deset předjetí; kolize hlásí vždy vlak, který je v grafikonu níže."),
-      QStringLiteral("Grafikony lze zkontrolovat i bez otevření okna programu: tgxeditor --check SOUBOR... Program vypíše každý nález jako SOUBOR:ŘÁDEK: TEXT a skončí s kódem 0, když nic nenašel, 1, když něco našel, a 2, když některý soubor nešel přečíst.")}},
+      QStringLiteral("Každý vlak uvede nejvýše deset kolizí a deset předjetí; kolik dalších vynechal, řekne nález „a ještě … dalších kolizí“ nebo „a ještě … dalších předjíždění“. Kolize hlásí vždy vlak, který je v grafikonu níže."),
+      QStringLiteral("Grafikony lze zkontrolovat i bez otevření okna programu: tgxeditor --check SOUBOR... Program vypíše každý nález jako SOUBOR:ŘÁDEK: TEXT a skončí s kódem 0, když nic nenašel, 1, když něco našel, a 2, když některý soubor nešel přečíst nebo je příkaz zadaný chybně. Řídicí znaky ze souboru vypíše jako \\xNN.")}},
     {QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
      {QStringLiteral("Editace -> Zpět (Ctrl+Z) vrátí poslední změnu grafikonu, Editace -> Znovu (Ctrl+Y nebo Ctrl+Shift+Z) ji provede znovu. Každý příkaz se vrací celý najednou, i když změnil více řádků (OK v okně vlaku nebo ve vlastnostech, Odebrat vlak, opakování, řazení); psaní ve zdrojovém kódu se vrací po kouscích. Nový grafikon a otevření souboru začínají bez historie, uložení ji zachová."),
       QStringLiteral("Editace -> Kopírovat vlak... (Ctrl+D) otevře okno Přidat vlak vyplněné podle vybraného vlaku; po OK přibude nový vlak a původní zůstane."),

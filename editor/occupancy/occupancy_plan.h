@@ -78,11 +78,14 @@ struct TrackRow {
 
 // What the timetable checks find, in the order a line reports them.
 enum class FindingKind : quint8 {
+    UnknownSimulator,       // header line 2 names no simulator, so tracks and overtaking go unchecked
     Collision,              // two trains on one track at once ("kolize" / "možná kolize")
+    MoreCollisions,         // the collisions of a line beyond those it names
     UnknownTrack,           // a track the simulator's station does not have
     DuplicateNumber,        // a train number an earlier line already has
     DepartureBeforeArrival, // the departure lies before the arrival
     Overtaking,             // a train overtakes another between two stations
+    MoreOvertakings,        // the overtakings of a line beyond those it names
     Unreadable,             // a record line that cannot be decoded
 };
 
@@ -105,6 +108,7 @@ struct Finding {
     // other train of a collision, the overtaken train, the first train with
     // a duplicated number; -1 for none.
     int other = -1;
+    int further = 0; // MoreCollisions, MoreOvertakings: how many pairs the line does not name
 };
 
 // A record line that cannot be read, and why.
@@ -123,6 +127,7 @@ struct OccupancyPlan {
     QList<Finding> findings;
     QList<UnreadableRecord> unreadable;  // in line order
     int simulator = -1;                  // catalogue index of header line 2, -1 for none
+    QString simulatorName;               // header line 2 as it stands
     QString specifiedNeighbour;          // header line 7, the name of one neighbour code
 
     // The train of a document line, or nullptr when the line holds none.

@@ -154,8 +154,8 @@ private slots:
         cursor.movePosition(QTextCursor::End);
         view->setTextCursor(cursor);
         QTest::keyClicks(view, kRecord.left(40));
-        QCOMPARE(app.main().trainList().rowCount(), 1);
-        QCOMPARE(app.main().trainList().documentLine(0), std::optional<int>(31));
+        QCOMPARE(app.trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().documentLine(0), std::optional<int>(31));
     }
 
     void deleteInTheSourceViewDeletesTextNotATrain()
@@ -182,7 +182,7 @@ private slots:
         QString text = QString(30, u'\n') + kRecord + u'\n' + QStringLiteral("18x4521") + kRecord.mid(7) + u'\n'
                        + kRecord + u'\n';
         app.lines().setText(text);
-        QCOMPARE(app.main().trainList().rowCount(), 1); // the item before the failing record stays
+        QCOMPARE(app.trainList().rowCount(), 1); // the item before the failing record stays
         const QStringList messages = app.prompts.messages();
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[0], QStringLiteral("Error 00B0"));
@@ -214,7 +214,7 @@ private slots:
         app.trigger("E4");
         QCOMPARE(app.lines().lineCount(), 31);
         QCOMPARE(app.lines().line(31), kRecord);
-        QCOMPARE(app.main().trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().rowCount(), 1);
         QVERIFY(!app.main().selectedTrainLine().has_value());
         QVERIFY(app.state().DocumentModified);
     }
@@ -224,7 +224,7 @@ private slots:
         App app;
         const QString second = kRecord.left(2) + QStringLiteral("00007") + kRecord.mid(7);
         app.lines().setText(QString(30, u'\n') + kRecord + QStringLiteral("\n\n") + second + u'\n');
-        QCOMPARE(app.main().trainList().rowCount(), 2);
+        QCOMPARE(app.trainList().rowCount(), 2);
         select(app, 1);
         app.prompts.answer(Prompts::Answer::Yes);
         app.trigger("E4");
