@@ -34,7 +34,8 @@ struct Times {
 Times paintTimes(const ChartContent &content, int runs)
 {
     const ChartFrame frame{kWindow, TimeGrid(ChartLayout::kTrackColumnWidth,
-                                             (kWindow.width() - ChartLayout::kTrackColumnWidth) / double(kMinutesPerDay)), 0};
+                                             (kWindow.width() - ChartLayout::kTrackColumnWidth) / double(kMinutesPerDay)), 0,
+                            content.rowOffsets()};
     QFont font = QApplication::font();
     font.setPixelSize(QFontInfo(font).pixelSize());
     QImage image(kWindow, QImage::Format_RGB32);

@@ -89,7 +89,8 @@ private:
     void createSourceView(QWidget *client);
     void createChart(QWidget *client);
     void showView(QWidget *view, QAction *menuItem);
-    void showLine(int line);
+    void showFinding(int line, int otherLine, bool unreadable);
+    void showSourceLine(int line);
     void createMenus();
     void createToolBar();
     void createStatusBar();
