@@ -34,7 +34,7 @@ BarPainting::BarPainting(QPainter &painter, const ChartContent &content, const C
     : m_p(painter), m_content(content), m_frame(frame), m_metrics(metrics), m_area(area)
     , m_colours{BarColours(TrainCategory::Passenger), BarColours(TrainCategory::Freight),
                 BarColours(TrainCategory::Locomotive), BarColours(TrainCategory::Other)}
-    , m_minLabelWidth(m_metrics.averageCharWidth() * 4)
+    , m_minLabelWidth(m_metrics.averageCharWidth() + 2 * kLabelPadding)
 {
 }
 
@@ -91,21 +91,29 @@ double BarPainting::paintLabel(const OccupancyBar &bar, const QRectF &rect, doub
     const double baseline = rect.center().y() + (m_metrics.ascent() - m_metrics.descent()) / 2.0;
     // Beside the bar: right of it up to the next bar, or left of it after
     // whatever the lane shows before; never beside a bar that starts within another.
-    const double rightRoom = nextLeft - rect.right() - 2 * kBesideGap;
+    // A label is never cut off at the right end of the view.
+    const double rightRoom = std::min(nextLeft, m_area.right() + 1.0 + kBesideGap) - rect.right() - 2 * kBesideGap;
     const double leftRoom = rect.left() - std::max<double>(takenUntil, m_area.left()) - 2 * kBesideGap;
     const bool clear = rect.left() >= takenUntil;
     if (visible.width() < m_minLabelWidth && (!clear || std::max(rightRoom, leftRoom) < m_minLabelWidth))
         return std::max(takenUntil, rect.right());
-    const QString label = trainLabel(m_content.plan().trains[bar.train]);
+    const PlannedTrain &train = m_content.plan().trains[bar.train];
+    const QString label = trainLabel(train);
     const int width = m_metrics.horizontalAdvance(label);
+    const auto fitsInside = [&](const QString &text) {
+        return m_metrics.horizontalAdvance(text) + 2 * kLabelPadding <= visible.width();
+    };
     m_p.setPen(kText);
-    if (width + 2 * kLabelPadding <= visible.width()) {
+    if (fitsInside(label)) {
         m_p.drawText(QPointF(visible.left() + kLabelPadding, baseline), label);
     } else if (clear && width <= rightRoom) {
         m_p.drawText(QPointF(rect.right() + kBesideGap, baseline), label);
         return rect.right() + kBesideGap + width;
     } else if (clear && width <= leftRoom) {
         m_p.drawText(QPointF(rect.left() - kBesideGap - width, baseline), label);
+    } else if (const QString number = QString::number(train.number); fitsInside(number)) {
+        // Between close neighbours the number alone still tells the train.
+        m_p.drawText(QPointF(visible.left() + kLabelPadding, baseline), number);
     }
     return std::max(takenUntil, rect.right());
 }

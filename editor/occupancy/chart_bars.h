@@ -16,7 +16,8 @@ struct ChartFrame;
 
 // Paints the bars of the chart's rows, each in its lane, with the train's
 // type and number: inside the bar when it fits, else beside it where the
-// lane leaves room (right first, then left), else not at all.
+// lane leaves room (right first, then left), else the number alone inside
+// when that fits, else not at all.
 class BarPainting {
 public:
     // area: where the rows show, right of the track column; the painter is clipped to it.

@@ -65,8 +65,14 @@ void save(ChartFixture &f) { f.chart.findChild<QAction *>(QStringLiteral("H0"))-
 OccupancyPlan oneRow(const QList<OccupancyBar> &bars, int lanes, int trains = 1)
 {
     OccupancyPlan plan;
-    for (int train = 0; train < trains; ++train)
-        plan.trains.append({31 + train, 4500 + train, 8, {}, TrainCategory::Passenger});
+    for (int train = 0; train < trains; ++train) {
+        PlannedTrain os;
+        os.line = 31 + train;
+        os.number = 4500 + train;
+        os.typeIndex = 8;
+        os.category = TrainCategory::Passenger;
+        plan.trains.append(os);
+    }
     plan.rows = {{u'1', bars, lanes}};
     return plan;
 }
@@ -174,6 +180,8 @@ private slots:
         QTest::newRow("a short bar with room after it") << 2 << "right";
         QTest::newRow("a short bar right before another") << 3 << "left";
         QTest::newRow("a short bar between two others") << 5 << "nowhere";
+        QTest::newRow("a bar too short for its type between two others") << 8 << "inside"; // its number
+
     }
     void labelsStandInsideOrBesideTheBars()
     {
@@ -182,12 +190,13 @@ private slots:
         // Bars: train, first and last minute, estimated first and last (none), lane.
         const QList<OccupancyBar> bars{{0, 100, 300, 0, -1, 0}, {1, 150, 152, 0, -1, 1}, {2, 600, 602, 0, -1, 0},
                                        {3, 800, 802, 0, -1, 0}, {4, 804, 870, 0, -1, 0}, {6, 940, 998, 0, -1, 0},
-                                       {5, 1000, 1002, 0, -1, 0}, {7, 1004, 1062, 0, -1, 0}};
+                                       {5, 1000, 1002, 0, -1, 0}, {7, 1004, 1062, 0, -1, 0}, {9, 1065, 1098, 0, -1, 0},
+                                       {8, 1100, 1139, 0, -1, 0}, {10, 1141, 1200, 0, -1, 0}};
         QList<OccupancyBar> without = bars;
         without.removeIf([&](const OccupancyBar &bar) { return bar.train == train; });
-        const ChartFrame frame = dayFrame(oneRow(bars, 2, 8));
-        const QImage with = paintedDay(oneRow(bars, 2, 8));
-        const QImage away = paintedDay(oneRow(without, 2, 8));
+        const ChartFrame frame = dayFrame(oneRow(bars, 2, 11));
+        const QImage with = paintedDay(oneRow(bars, 2, 11));
+        const QImage away = paintedDay(oneRow(without, 2, 11));
         const QRect bar = frame.barRect(0, *std::find_if(bars.begin(), bars.end(), [&](auto &b) { return b.train == train; }))
                               .toAlignedRect();
         QRect changed; // what the bar changed outside itself
