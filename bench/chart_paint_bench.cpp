@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     for (const int trains : sizes) {
         ChartContent content;
         content.setPlan(planDocument(sampleTimetable(trains)));
-        content.setSelectedLine(31 + trains / 2);
+        content.setSelectedLines({31 + trains / 2});
         qsizetype bars = 0;
         for (const TrackRow &row : content.plan().rows)
             bars += row.bars.size();

@@ -7,7 +7,6 @@
 #include <bit>
 #include <functional>
 #include <queue>
-#include <set>
 #include <vector>
 
 namespace tgx {
@@ -73,25 +72,54 @@ std::vector<OccupancyBar> sortedBars(const QList<PlannedTrain> &trains)
     return sorted;
 }
 
+// The lanes of a row that are free at some minute, lowest first.
+class FreeLanes {
+public:
+    bool contains(int lane) const { return lane >= 0 && m_free[lane]; }
+    void add(int lane)
+    {
+        m_free[lane] = true;
+        m_lowest.push(lane);
+    }
+    // Takes lane when it is free, else the lowest free lane or a new one.
+    int take(int lane)
+    {
+        if (!contains(lane)) {
+            // A lane taken out of turn stays in the heap until it comes up.
+            while (!m_lowest.empty() && !m_free[m_lowest.top()])
+                m_lowest.pop();
+            if (m_lowest.empty()) {
+                m_free.push_back(false);
+                return int(m_free.size()) - 1;
+            }
+            lane = m_lowest.top();
+        }
+        m_free[lane] = false;
+        return lane;
+    }
+    int count() const { return int(m_free.size()); }
+
+private:
+    std::vector<bool> m_free;
+    std::priority_queue<int, std::vector<int>, std::greater<>> m_lowest;
+};
+
 // Puts the stretches of row, sorted by first minute, into lanes. laneOfTrain
 // remembers each train's lane for its second stretch through midnight.
 void layLanes(TrackRow &row, std::vector<int> &laneOfTrain)
 {
-    std::set<int> free;
+    FreeLanes free;
     using Busy = std::pair<int, int>; // the last minute of a stretch, its lane
     std::priority_queue<Busy, std::vector<Busy>, std::greater<>> busy;
-    int lanes = 0;
     for (OccupancyBar &bar : row.bars) {
         for (; !busy.empty() && busy.top().first < bar.first; busy.pop())
-            free.insert(busy.top().second);
+            free.add(busy.top().second);
         int &lane = laneOfTrain[bar.train];
-        if (lane < 0 || !free.contains(lane))
-            lane = free.empty() ? lanes++ : *free.begin();
-        free.erase(lane);
+        lane = free.take(lane);
         bar.lane = lane;
         busy.push({bar.last, lane});
     }
-    row.lanes = std::max(1, lanes);
+    row.lanes = std::max(1, free.count());
 }
 
 // A stretch of minutes first..last of a train, or none when first > last.
@@ -105,7 +133,8 @@ struct Stretch {
 // another. Sorted by first minute, a stretch meets an earlier one exactly
 // when it starts before the latest end so far, and a later one exactly when
 // the next stretch starts before its end.
-void markSharing(const std::vector<Stretch> &sorted, const std::function<void(int train)> &mark)
+template <typename Mark>
+void markSharing(const std::vector<Stretch> &sorted, Mark mark)
 {
     int latestLast = -1;
     for (std::size_t i = 0; i < sorted.size(); ++i) {
