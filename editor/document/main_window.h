@@ -89,8 +89,9 @@ private:
     void createSourceView(QWidget *client);
     void createChart(QWidget *client);
     void showView(QWidget *view, QAction *menuItem);
+    void showLine(int line);
     void showFinding(int line, int otherLine, bool unreadable);
-    void showSourceLine(int line);
+    bool selectSourceLine(int line);
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -102,11 +103,14 @@ private:
     void selectTrainLine(std::optional<int> line); // selects nothing when the line holds no listed train
     void selectTrainRow(int row);
     void findFrom(int row, const QString &text); // the first matching train from row on
+    int searchStart(bool afterCurrent) const;
+    bool sourceViewShown() const;
     void layOutViews();
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
 
     void showFileName(const QString &text) override;
     void resetSimulatorChoice() override;
+    void documentReplaced() override;
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;

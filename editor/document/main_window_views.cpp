@@ -43,10 +43,10 @@ void TA0::createViews()
 
     m_H3 = new FindBar(client);
     connect(m_H3, &FindBar::textEdited, this, [this](const QString &text) {
-        m_guard.runHandler(kFindError, [&] { findFrom(std::max(selectedRow(), 0), text); });
+        m_guard.runHandler(kFindError, [&] { findFrom(searchStart(false), text); });
     });
     connect(m_H3, &FindBar::nextRequested, this, [this] {
-        m_guard.runHandler(kFindError, [&] { findFrom(selectedRow() + 1, m_H3->text()); });
+        m_guard.runHandler(kFindError, [&] { findFrom(searchStart(true), m_H3->text()); });
     });
     connect(m_H3, &FindBar::dismissed, this, &TA0::layOutViews);
 
@@ -164,35 +164,51 @@ void TA0::F0Click()
 void TA0::G7Click()
 {
     showView(m_G9, m_G7);
-    if (const auto line = selectedTrainLine())
-        m_G9->showTrains({*line});
+    m_G9->showSelectedTrain();
+}
+
+bool TA0::sourceViewShown() const
+{
+    return !m_B0->isHidden();
+}
+
+// A line to show (a found train's, one just written): its train selected,
+// and in the source view the line itself.
+void TA0::showLine(int line)
+{
+    selectTrainLine(line);
+    if (sourceViewShown())
+        selectSourceLine(line);
 }
 
 // A finding: its train selected, and shown in the view at hand, in the chart
-// together with the other train it names. A record that cannot be read is
-// shown where it can be seen, in the source view.
+// together with the other train it names, in the source view as its line in
+// the middle of the view, with the keys there. A record that cannot be read
+// is shown where it can be seen, in the source view.
 void TA0::showFinding(int line, int otherLine, bool unreadable)
 {
     selectTrainLine(line);
-    if (unreadable && !m_B0->isVisible())
+    if (unreadable && !sourceViewShown())
         F0Click();
-    if (m_G9->isVisible())
+    if (!m_G9->isHidden()) {
         m_G9->showTrains(otherLine ? QList<int>{line, otherLine} : QList<int>{line});
-    else if (m_B0->isVisible())
-        showSourceLine(line);
+    } else if (sourceViewShown() && selectSourceLine(line)) {
+        m_B0->centerCursor();
+        m_B0->setFocus();
+    }
 }
 
-// The line selected in the source view, in the middle of it, and the keys to the view.
-void TA0::showSourceLine(int line)
+// Selects line in the source view; false when there is no such line.
+bool TA0::selectSourceLine(int line)
 {
     const QTextBlock block = m_B0->document()->findBlockByNumber(line - 1);
     if (!block.isValid())
-        return;
+        return false;
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     m_B0->setTextCursor(cursor);
-    m_B0->centerCursor();
-    m_B0->setFocus();
+    m_B0->ensureCursorVisible();
+    return true;
 }
 
 } // namespace tgx

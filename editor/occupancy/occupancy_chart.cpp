@@ -85,17 +85,41 @@ void OccupancyChart::showTrains(const QList<int> &lines)
 
 void OccupancyChart::bringIntoView(const QList<std::pair<int, OccupancyBar>> &bars)
 {
-    int first = kMinutesPerDay, end = 0, top = std::numeric_limits<int>::max(), bottom = 0;
-    const ChartFrame unscrolled = wholeDayFrame(1, m_content.rowOffsets());
+    int first = kMinutesPerDay, end = 0;
     for (const auto &[row, bar] : bars) {
         first = std::min(first, bar.first);
         end = std::max(end, bar.last + 1);
+    }
+    m_window.bringIntoView(first, end, kShownAround, timeAreaWidth(), kLegibleWidth);
+    updateScrollBars();
+    showRowsOf(bars);
+}
+
+void OccupancyChart::showSelectedTrain()
+{
+    const auto bars = m_content.selectedBars();
+    if (bars.isEmpty())
+        return;
+    const OccupancyBar &bar = bars.first().second;
+    // A bar already partly on screen stays where it is; another is brought in
+    // with a quarter of the view before it, so that what precedes it shows.
+    if (bar.last < m_window.left() || bar.first > m_window.left() + m_window.span())
+        m_window.scrollTo(bar.first - m_window.span() / 4);
+    updateScrollBars();
+    showRowsOf({bars.first()});
+    viewport()->update();
+}
+
+// Scrolls the rows, where needed, so that the lanes of bars show.
+void OccupancyChart::showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars)
+{
+    int top = std::numeric_limits<int>::max(), bottom = 0;
+    const ChartFrame unscrolled = wholeDayFrame(1, m_content.rowOffsets());
+    for (const auto &[row, bar] : bars) {
         const QRectF rect = unscrolled.barRect(row, bar);
         top = std::min(top, int(rect.top()) - ChartLayout::kHeaderHeight - ChartLayout::kBarInset);
         bottom = std::max(bottom, int(std::ceil(rect.bottom())) - ChartLayout::kHeaderHeight + ChartLayout::kBarInset);
     }
-    m_window.bringIntoView(first, end, kShownAround, timeAreaWidth(), kLegibleWidth);
-    updateScrollBars();
     QScrollBar *down = verticalScrollBar();
     if (bottom > down->value() + rowsAreaHeight())
         down->setValue(bottom - rowsAreaHeight());

@@ -39,6 +39,8 @@ public:
     std::optional<int> selectedLine() const { return m_content.selectedLine(); }
     // The lines of the trains outlined as selected, the selected one first.
     const QList<int> &selectedLines() const { return m_content.selectedLines(); }
+    // Scrolls, where needed, so that a bar of the selected train shows; keeps the zoom.
+    void showSelectedTrain();
     // Where the tooltip over a bar gets its first line: the summary line of
     // a document line. The train's findings follow it.
     void setSummaryOf(std::function<QString(int line)> summaryOf);
@@ -75,6 +77,7 @@ private:
     void updateScrollBars();
     void showToolTip(const QPoint &pos, const QPoint &globalPos);
     void bringIntoView(const QList<std::pair<int, OccupancyBar>> &bars);
+    void showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars);
     const OccupancyBar *barAt(QPoint pos, int *row = nullptr) const;
     double timeAreaWidth() const;
     int rowsAreaHeight() const;
