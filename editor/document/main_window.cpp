@@ -5,6 +5,7 @@
 #include "document/header_lines.h"
 #include "document/prompts.h"
 #include "document/properties_dialog.h"
+#include "document/recovery_keeper.h"
 #include "document/source_view.h"
 #include "document/status_panel.h"
 #include "document/tool_bar_images.h"
@@ -72,6 +73,7 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
     m_state.DocumentModified = false;
     showFileName(DocumentFiles::kNewDocumentStatus);
+    keepFiles();
 }
 
 TA0::~TA0() = default;

@@ -94,6 +94,7 @@ void TA0::createMenus()
     F1->addAction(F2);
     separator(F1, "F3");
     F1->addAction(command("F4", QStringLiteral("O programu TGX editor"), &TA0::F4Click, QStringLiteral("Error 00F4")));
+    createRecentFilesMenu(D1);
     makeMenusKeyboardReachable(*D0);
 }
 
