@@ -1,8 +1,9 @@
 // The occupancy plan of any document: the input's first byte chooses header
 // line 2 (one of the simulators, none, or a name that selects none), every
-// line after the first is a record line. The plan must hold its shape, keep
-// its findings in order and within their bounds, word every finding, and
-// count the pairs a line does not name as comparing every pair does.
+// line after the first is a record line. The plan must hold its shape (bars
+// that share a minute in different lanes among them), keep its findings in
+// order and within their bounds, word every finding, and count the pairs a
+// line does not name as comparing every pair does.
 
 #include "fuzz_support.h"
 
@@ -33,10 +34,23 @@ QStringList documentOf(const uint8_t *data, size_t size)
     return document + records;
 }
 
+// Bars that share a minute lie in different lanes, all within the row's lanes.
+void checkLanes(const TrackRow &row)
+{
+    std::map<int, int> laneEnds; // lane: the last minute of its latest bar so far
+    for (const OccupancyBar &bar : row.bars) {
+        require(bar.lane >= 0 && bar.lane < row.lanes, "a bar outside its row's lanes");
+        const auto end = laneEnds.find(bar.lane);
+        require(end == laneEnds.end() || end->second < bar.first, "bars sharing a minute in one lane");
+        laneEnds[bar.lane] = bar.last;
+    }
+}
+
 void checkRows(const OccupancyPlan &plan)
 {
     qsizetype bars = 0;
     for (const TrackRow &row : plan.rows) {
+        checkLanes(row);
         for (qsizetype i = 0; i < row.bars.size(); ++i) {
             const OccupancyBar &bar = row.bars[i];
             require(bar.first >= 0 && bar.first <= bar.last && bar.last < kMinutesPerDay, "a bar outside the day");

@@ -99,6 +99,8 @@ private:
     void createChart(QWidget *client);
     void showView(QWidget *view, QAction *menuItem);
     void showLine(int line);
+    void showFinding(int line, int otherLine, bool unreadable);
+    bool selectSourceLine(int line);
     void createMenus();
     void createToolBar();
     void createStatusBar();

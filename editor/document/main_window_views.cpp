@@ -52,8 +52,8 @@ void TA0::createViews()
 
     m_H1 = new FindingsPane(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_H1);
-    connect(m_H1, &FindingsPane::findingActivated, this, [this](int line) {
-        m_guard.runHandler(kFindingsError, [&] { showLine(line); });
+    connect(m_H1, &FindingsPane::findingActivated, this, [this](int line, int otherLine, bool unreadable) {
+        m_guard.runHandler(kFindingsError, [&] { showFinding(line, otherLine, unreadable); });
     });
 }
 
@@ -146,6 +146,8 @@ void TA0::showView(QWidget *view, QAction *menuItem)
     for (QWidget *each : std::initializer_list<QWidget *>{m_B1, m_B0, m_G9})
         each->setVisible(each == view);
     menuItem->setChecked(true);
+    // The shown view takes the keys, so that none reaches a hidden one.
+    view->setFocus();
 }
 
 void TA0::E9Click()
@@ -162,6 +164,7 @@ void TA0::F0Click()
 void TA0::G7Click()
 {
     showView(m_G9, m_G7);
+    m_G9->showSelectedTrain();
 }
 
 bool TA0::sourceViewShown() const
@@ -169,20 +172,43 @@ bool TA0::sourceViewShown() const
     return !m_B0->isHidden();
 }
 
-// A line to show (a finding's, a found train's, one just written): its train
-// selected, and in the source view the line itself.
+// A line to show (a found train's, one just written): its train selected,
+// and in the source view the line itself.
 void TA0::showLine(int line)
 {
     selectTrainLine(line);
-    if (!sourceViewShown())
-        return;
+    if (sourceViewShown())
+        selectSourceLine(line);
+}
+
+// A finding: its train selected, and shown in the view at hand, in the chart
+// together with the other train it names, in the source view as its line in
+// the middle of the view, with the keys there. A record that cannot be read
+// is shown where it can be seen, in the source view.
+void TA0::showFinding(int line, int otherLine, bool unreadable)
+{
+    selectTrainLine(line);
+    if (unreadable && !sourceViewShown())
+        F0Click();
+    if (!m_G9->isHidden()) {
+        m_G9->showTrains(otherLine ? QList<int>{line, otherLine} : QList<int>{line});
+    } else if (sourceViewShown() && selectSourceLine(line)) {
+        m_B0->centerCursor();
+        m_B0->setFocus();
+    }
+}
+
+// Selects line in the source view; false when there is no such line.
+bool TA0::selectSourceLine(int line)
+{
     const QTextBlock block = m_B0->document()->findBlockByNumber(line - 1);
     if (!block.isValid())
-        return;
+        return false;
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     m_B0->setTextCursor(cursor);
     m_B0->ensureCursorVisible();
+    return true;
 }
 
 } // namespace tgx

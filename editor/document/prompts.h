@@ -13,6 +13,13 @@ struct FileDialogRequest {
     QString presetName; // file name offered in the dialog, may be empty
 };
 
+// A file chosen in a save dialog, and the filter chosen with it (one of the
+// request's, or empty when the dialog does not tell).
+struct ChosenFile {
+    QString path;
+    QString filter;
+};
+
 // Every question, message and file dialog the windows show goes through this
 // seam, so that tests can answer them and read what was shown.
 class Prompts {
@@ -29,7 +36,13 @@ public:
     virtual Answer askYesNoCancel(const QString &text) = 0;
     // The chosen path, or nothing when the dialog was cancelled.
     virtual std::optional<QString> openFileName(const FileDialogRequest &request) = 0;
-    virtual std::optional<QString> saveFileName(const FileDialogRequest &request) = 0;
+    virtual std::optional<ChosenFile> saveFile(const FileDialogRequest &request) = 0;
+    // saveFile for callers to whom the filter means nothing.
+    std::optional<QString> saveFileName(const FileDialogRequest &request)
+    {
+        const auto file = saveFile(request);
+        return file ? std::optional<QString>(file->path) : std::nullopt;
+    }
 };
 
 } // namespace tgx

@@ -69,11 +69,15 @@ std::optional<QString> QtPrompts::openFileName(const FileDialogRequest &request)
                                                request.filter));
 }
 
-std::optional<QString> QtPrompts::saveFileName(const FileDialogRequest &request)
+std::optional<ChosenFile> QtPrompts::saveFile(const FileDialogRequest &request)
 {
-    return chosen(QFileDialog::getSaveFileName(activeParent(), request.title, request.presetName,
-                                               request.filter, nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+    QString filter;
+    const auto path = chosen(QFileDialog::getSaveFileName(activeParent(), request.title, request.presetName,
+                                                          request.filter, &filter,
+                                                          QFileDialog::DontConfirmOverwrite));
+    if (!path)
+        return std::nullopt;
+    return ChosenFile{*path, filter};
 }
 
 } // namespace tgx

@@ -1,7 +1,9 @@
 #include "occupancy/chart_painter.h"
 
 #include "occupancy/chart_content.h"
+#include "occupancy/chart_bars.h"
 #include "occupancy/chart_frame.h"
+#include "occupancy/chart_legend.h"
 #include "trains/decoded_record.h"
 
 #include <QFontMetrics>
@@ -23,37 +25,12 @@ const QColor kMarginLine(170, 170, 170);
 const QColor kHourLine(196, 196, 196);
 const QColor kMinorLine(232, 232, 232);
 const QColor kText(0, 0, 0);
-const QColor kConflict(220, 0, 0);
-const QColor kSelectedHalo(255, 186, 0);
-const QColor kSelectedFrame(0, 0, 0);
 
 constexpr int kLabelPadding = 3;
 constexpr int kMinorSteps[] = {5, 10, 15, 30}; // minutes between the lines inside an hour
 constexpr double kMinorSpacing = 12;           // pixels the minor lines need at least
 constexpr int kClockLabelSteps[] = {15, 30, 60};     // minutes between times written as "06:30"
 constexpr int kHourLabelSteps[] = {1, 2, 3, 4, 6, 12}; // hours between bare hours
-
-QColor categoryColour(TrainCategory category)
-{
-    switch (category) {
-    case TrainCategory::Passenger: return QColor(104, 156, 232);
-    case TrainCategory::Freight: return QColor(224, 150, 72);
-    case TrainCategory::Locomotive: return QColor(112, 190, 104);
-    case TrainCategory::Other: break;
-    }
-    return QColor(176, 176, 176);
-}
-
-// The colours of one category's bars, worked out once per painting.
-struct BarColours {
-    explicit BarColours(TrainCategory category)
-        : fill(categoryColour(category)), border(fill.darker(150)), estimated(fill.lighter(135))
-        , hatching(fill.darker(160), Qt::BDiagPattern) {}
-    QColor fill;
-    QColor border;
-    QColor estimated; // under the hatching
-    QBrush hatching;
-};
 
 // One painting of the chart into one frame.
 class ChartPainting {
@@ -62,42 +39,41 @@ public:
         : m_p(painter), m_content(content), m_frame(frame), m_grid(frame.grid), m_metrics(font)
         , m_timeArea(ChartLayout::kTrackColumnWidth, ChartLayout::kHeaderHeight,
                      frame.size.width() - ChartLayout::kTrackColumnWidth,
-                     frame.size.height() - ChartLayout::kHeaderHeight)
-        , m_colours{BarColours(TrainCategory::Passenger), BarColours(TrainCategory::Freight),
-                    BarColours(TrainCategory::Locomotive), BarColours(TrainCategory::Other)}
-        , m_minLabelWidth(m_metrics.averageCharWidth() * 4)
+                     frame.legendTop() - ChartLayout::kHeaderHeight)
+        , m_bars(painter, content, frame, m_metrics, m_timeArea)
     {
         m_p.setFont(font);
         m_p.setRenderHint(QPainter::Antialiasing, false);
         if (m_timeArea.height() <= 0)
             return;
-        const int last = m_frame.rowAt(m_frame.size.height() - 1, content.rowCount());
-        m_firstRow = std::max(0, m_frame.rowAt(ChartLayout::kHeaderHeight, content.rowCount()));
+        const int last = m_frame.rowAt(m_frame.legendTop() - 1);
+        m_firstRow = std::max(0, m_frame.rowAt(ChartLayout::kHeaderHeight));
         m_lastRow = last >= 0 ? last : content.rowCount() - 1;
     }
 
     void paint()
     {
+        m_p.fillRect(QRect(QPoint(), m_frame.size), kBackground);
         m_p.save();
         m_p.setClipRect(m_timeArea);
         paintRowBackgrounds();
         paintTimeLines();
         for (int row = m_firstRow; row <= m_lastRow; ++row)
-            paintBars(row);
+            m_bars.paintRow(row);
         m_p.restore();
         paintHourLabels();
         paintTrackColumn();
+        paintLegend(m_p, QRect(0, m_frame.legendTop(), m_frame.size.width(), ChartLayout::kLegendHeight), m_metrics);
     }
 
 private:
     QRect rowRect(int row) const
     {
-        return QRect(0, m_frame.rowTop(row), m_frame.size.width(), ChartLayout::kRowHeight);
+        return QRect(0, m_frame.rowTop(row), m_frame.size.width(), m_frame.rowHeight(row));
     }
 
     void paintRowBackgrounds()
     {
-        m_p.fillRect(m_timeArea, kBackground);
         for (int row = m_firstRow; row <= m_lastRow; ++row) {
             if (row % 2 == 1)
                 m_p.fillRect(rowRect(row), kStripe);
@@ -119,70 +95,6 @@ private:
             const int x = int(std::lround(m_grid.x(minute)));
             m_p.drawLine(x, m_timeArea.top(), x, bottom - 1);
         }
-    }
-
-    void paintBars(int row)
-    {
-        const auto [begin, end] = m_content.barsBetween(row, m_timeArea.left(), m_timeArea.right() + 1, m_grid);
-        const QList<OccupancyBar> &bars = m_content.plan().rows[row].bars;
-        for (qsizetype i = begin; i < end; ++i)
-            paintBar(bars[i], m_frame.rowTop(row));
-    }
-
-    void paintBar(const OccupancyBar &bar, int rowTop)
-    {
-        const PlannedTrain &train = m_content.plan().trains[bar.train];
-        const auto [left, right] = m_grid.barSpan(bar.first, bar.last);
-        const QRectF rect(QPointF(left, rowTop + ChartLayout::kBarInset),
-                          QPointF(right, rowTop + ChartLayout::kRowHeight - ChartLayout::kBarInset));
-        const bool selected = m_content.isSelected(bar);
-        if (selected)
-            m_p.fillRect(rect.adjusted(-3, -3, 3, 3), kSelectedHalo);
-        const BarColours &colours = m_colours[int(train.category)];
-        m_p.fillRect(rect, colours.fill);
-        paintEstimated(bar, rect, colours);
-        paintOutline(rect, colours, train.inConflict, selected);
-        paintLabel(train, rect);
-    }
-
-    // The estimated minutes: a lighter fill crossed by diagonal lines.
-    void paintEstimated(const OccupancyBar &bar, const QRectF &rect, const BarColours &colours)
-    {
-        if (bar.estimatedFirst > bar.estimatedLast)
-            return;
-        const double left = std::max(rect.left(), m_grid.x(bar.estimatedFirst));
-        const double right = std::min(rect.right(), m_grid.x(bar.estimatedLast + 1));
-        if (right <= left)
-            return;
-        const QRectF estimated(QPointF(left, rect.top()), QPointF(right, rect.bottom()));
-        m_p.fillRect(estimated, colours.estimated);
-        m_p.fillRect(estimated, colours.hatching);
-    }
-
-    void paintOutline(const QRectF &rect, const BarColours &colours, bool inConflict, bool selected)
-    {
-        m_p.setBrush(Qt::NoBrush);
-        if (inConflict) {
-            m_p.setPen(QPen(kConflict, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            m_p.drawRect(rect.adjusted(1, 1, -1, -1));
-        } else {
-            m_p.setPen(selected ? kSelectedFrame : colours.border);
-            m_p.drawRect(rect.adjusted(0, 0, -1, -1));
-        }
-    }
-
-    // The train's type and number in the visible part of its bar, when it fits.
-    void paintLabel(const PlannedTrain &train, const QRectF &rect)
-    {
-        const QRectF visible = rect.intersected(m_timeArea);
-        if (visible.width() < m_minLabelWidth)
-            return;
-        const QString label = trainLabel(train);
-        if (m_metrics.horizontalAdvance(label) + 2 * kLabelPadding > visible.width())
-            return;
-        m_p.setPen(kText);
-        const double baseline = rect.center().y() + (m_metrics.ascent() - m_metrics.descent()) / 2.0;
-        m_p.drawText(QPointF(visible.left() + kLabelPadding, baseline), label);
     }
 
     // How often the time is written above the rows: as "06:30" every quarter,
@@ -227,15 +139,17 @@ private:
 
     void paintTrackColumn()
     {
-        const QRect column(0, 0, ChartLayout::kTrackColumnWidth, m_frame.size.height());
+        const QRect column(0, 0, ChartLayout::kTrackColumnWidth, m_frame.legendTop());
         m_p.fillRect(column, kMargin);
+        // The track's name stands level with its first lane.
         const int baseline = (ChartLayout::kRowHeight + m_metrics.ascent() - m_metrics.descent()) / 2;
         m_p.save();
         m_p.setClipRect(column.adjusted(0, ChartLayout::kHeaderHeight, 0, 0));
         for (int row = m_firstRow; row <= m_lastRow; ++row) {
             const int top = m_frame.rowTop(row);
+            const int bottom = top + m_frame.rowHeight(row) - 1;
             m_p.setPen(kMarginLine);
-            m_p.drawLine(0, top + ChartLayout::kRowHeight - 1, column.right(), top + ChartLayout::kRowHeight - 1);
+            m_p.drawLine(0, bottom, column.right(), bottom);
             m_p.setPen(kText);
             m_p.drawText(QPoint(2 * kLabelPadding, top + baseline), m_content.plan().rows[row].track + kTrackSuffix);
         }
@@ -249,9 +163,8 @@ private:
     const ChartFrame &m_frame;
     const TimeGrid &m_grid;
     QFontMetrics m_metrics;
-    QRect m_timeArea;
-    BarColours m_colours[4]; // by TrainCategory
-    int m_minLabelWidth;     // narrower bars are not even asked for their label
+    QRect m_timeArea; // where the rows show, between the hour labels and the legend
+    BarPainting m_bars;
     int m_firstRow = 0;
     int m_lastRow = -1;
 };

@@ -9,6 +9,19 @@ const QString kFindingRow = QStringLiteral("řádek %1: %2");
 const QString kNoFindings = QStringLiteral("Grafikon je bez chyb.");
 } // namespace
 
+QString findingRow(const OccupancyPlan &plan, const Finding &finding)
+{
+    return kFindingRow.arg(QString::number(finding.line), findingText(plan, finding));
+}
+
+QString trainToolTip(const QString &summary, const OccupancyPlan &plan, int train)
+{
+    QStringList lines{summary.toHtmlEscaped()};
+    for (const Finding &finding : findingsOfTrain(plan, train))
+        lines << findingRow(plan, finding).toHtmlEscaped();
+    return QStringLiteral("<p style=\"white-space:pre\">") + lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+}
+
 void FindingsModel::setPlan(OccupancyPlan plan)
 {
     const int before = rowCount();
@@ -34,6 +47,18 @@ std::optional<int> FindingsModel::lineAt(int row) const
     return m_plan.findings[row].line;
 }
 
+std::optional<int> FindingsModel::otherLineAt(int row) const
+{
+    if (!lineAt(row) || m_plan.findings[row].other < 0)
+        return std::nullopt;
+    return m_plan.trains[m_plan.findings[row].other].line;
+}
+
+bool FindingsModel::isUnreadableAt(int row) const
+{
+    return lineAt(row) && m_plan.findings[row].kind == FindingKind::Unreadable;
+}
+
 int FindingsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(std::max<qsizetype>(1, m_plan.findings.size()));
@@ -45,8 +70,7 @@ QVariant FindingsModel::data(const QModelIndex &index, int role) const
         return {};
     if (m_plan.findings.isEmpty())
         return kNoFindings;
-    const Finding &finding = m_plan.findings[index.row()];
-    return kFindingRow.arg(QString::number(finding.line), findingText(m_plan, finding));
+    return findingRow(m_plan, m_plan.findings[index.row()]);
 }
 
 } // namespace tgx

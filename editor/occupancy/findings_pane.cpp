@@ -25,8 +25,9 @@ FindingsPane::FindingsPane(QWidget *parent)
     m_H2->setSelectionMode(QAbstractItemView::SingleSelection);
     setWidget(m_H2);
     connect(m_H2, &QListView::activated, this, [this](const QModelIndex &index) {
-        if (const auto line = m_findings->lineAt(index.row()))
-            emit findingActivated(*line);
+        const int row = index.row();
+        if (const auto line = m_findings->lineAt(row))
+            emit findingActivated(*line, m_findings->otherLineAt(row).value_or(0), m_findings->isUnreadableAt(row));
     });
 }
 

@@ -25,8 +25,10 @@ public:
     FindingsModel &findings() { return *m_findings; }
 
 signals:
-    // A finding was double-clicked (or chosen with Enter): its document line.
-    void findingActivated(int line);
+    // A finding was double-clicked (or chosen with Enter): its document
+    // line, the line of the other train it names (0 for none), and whether
+    // it is about a record that cannot be read.
+    void findingActivated(int line, int otherLine, bool unreadable);
 
 private:
     FindingsModel *m_findings;

@@ -5,6 +5,7 @@
 #include "document/prompts.h"
 #include "occupancy/chart_image.h"
 #include "occupancy/chart_painter.h"
+#include "occupancy/findings_model.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -12,11 +13,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextDocument>
 #include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tgx {
 
@@ -31,6 +32,8 @@ const QString kSaveError = QStringLiteral("Error 00H0");
 constexpr double kZoomStep = 1.25;     // one wheel notch or key press
 constexpr double kNotchesPerView = 10; // wheel notches that scroll one view's width sideways
 constexpr int kWheelNotch = 120;       // angle delta of one wheel notch
+constexpr double kShownAround = 15;    // minutes shown before and after trains brought into view
+constexpr double kLegibleWidth = 60;   // pixels below which trains brought into view are zoomed in on
 
 } // namespace
 
@@ -67,29 +70,61 @@ void OccupancyChart::setPlan(OccupancyPlan plan)
 
 void OccupancyChart::setSelectedLine(std::optional<int> line)
 {
-    m_content.setSelectedLine(line);
+    m_content.setSelectedLines(line ? QList<int>{*line} : QList<int>());
     viewport()->update();
+}
+
+void OccupancyChart::showTrains(const QList<int> &lines)
+{
+    m_content.setSelectedLines(lines);
+    const auto bars = m_content.selectedBars();
+    if (!bars.isEmpty())
+        bringIntoView(bars);
+    viewport()->update();
+}
+
+void OccupancyChart::bringIntoView(const QList<std::pair<int, OccupancyBar>> &bars)
+{
+    int first = kMinutesPerDay, end = 0;
+    for (const auto &[row, bar] : bars) {
+        first = std::min(first, bar.first);
+        end = std::max(end, bar.last + 1);
+    }
+    m_window.bringIntoView(first, end, kShownAround, timeAreaWidth(), kLegibleWidth);
+    updateScrollBars();
+    showRowsOf(bars);
 }
 
 void OccupancyChart::showSelectedTrain()
 {
-    const auto selected = m_content.selectedBar();
-    if (!selected)
+    const auto bars = m_content.selectedBars();
+    if (bars.isEmpty())
         return;
-    const auto &[row, bar] = *selected;
+    const OccupancyBar &bar = bars.first().second;
     // A bar already partly on screen stays where it is; another is brought in
     // with a quarter of the view before it, so that what precedes it shows.
     if (bar.last < m_window.left() || bar.first > m_window.left() + m_window.span())
         m_window.scrollTo(bar.first - m_window.span() / 4);
     updateScrollBars();
+    showRowsOf({bars.first()});
+    viewport()->update();
+}
+
+// Scrolls the rows, where needed, so that the lanes of bars show.
+void OccupancyChart::showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars)
+{
+    int top = std::numeric_limits<int>::max(), bottom = 0;
+    const ChartFrame unscrolled = wholeDayFrame(1, m_content.rowOffsets());
+    for (const auto &[row, bar] : bars) {
+        const QRectF rect = unscrolled.barRect(row, bar);
+        top = std::min(top, int(rect.top()) - ChartLayout::kHeaderHeight - ChartLayout::kBarInset);
+        bottom = std::max(bottom, int(std::ceil(rect.bottom())) - ChartLayout::kHeaderHeight + ChartLayout::kBarInset);
+    }
     QScrollBar *down = verticalScrollBar();
-    const int top = row * ChartLayout::kRowHeight;
-    const int rowsHeight = std::max(0, viewport()->height() - ChartLayout::kHeaderHeight);
+    if (bottom > down->value() + rowsAreaHeight())
+        down->setValue(bottom - rowsAreaHeight());
     if (top < down->value())
         down->setValue(top);
-    else if (top + ChartLayout::kRowHeight > down->value() + rowsHeight)
-        down->setValue(top + ChartLayout::kRowHeight - rowsHeight);
-    viewport()->update();
 }
 
 void OccupancyChart::setSummaryOf(std::function<QString(int)> summaryOf)
@@ -105,7 +140,12 @@ double OccupancyChart::timeAreaWidth() const
 ChartFrame OccupancyChart::frame() const
 {
     return {viewport()->size(), m_window.grid(ChartLayout::kTrackColumnWidth, timeAreaWidth()),
-            verticalScrollBar()->value()};
+            verticalScrollBar()->value(), m_content.rowOffsets()};
+}
+
+int OccupancyChart::rowsAreaHeight() const
+{
+    return std::max(0, viewport()->height() - ChartLayout::kHeaderHeight - ChartLayout::kLegendHeight);
 }
 
 QFont OccupancyChart::chartFont() const
@@ -137,9 +177,9 @@ void OccupancyChart::updateScrollBars()
     sideways->setPageStep(int(timeAreaWidth()));
     sideways->setSingleStep(std::max(1, int(timeAreaWidth() / kNotchesPerView)));
     sideways->setValue(int(std::lround(m_window.left() * pixelsPerMinute)));
-    const int rowsHeight = std::max(0, viewport()->height() - ChartLayout::kHeaderHeight);
+    const int rowsHeight = rowsAreaHeight();
     QScrollBar *down = verticalScrollBar();
-    down->setRange(0, std::max(0, m_content.rowCount() * ChartLayout::kRowHeight - rowsHeight));
+    down->setRange(0, std::max(0, m_content.rowOffsets().last() - rowsHeight));
     down->setPageStep(rowsHeight);
     down->setSingleStep(ChartLayout::kRowHeight);
     m_settingScrollBars = false;
@@ -201,10 +241,13 @@ const OccupancyBar *OccupancyChart::barAt(QPoint pos, int *row) const
     const ChartFrame now = frame();
     if (!now.inTimeArea(pos.x()))
         return nullptr;
-    const int at = now.rowAt(pos.y(), m_content.rowCount());
+    const int at = now.rowAt(pos.y());
     if (row)
         *row = at;
-    return at < 0 ? nullptr : m_content.barAt(at, pos.x() + 0.5, now.grid);
+    if (at < 0)
+        return nullptr;
+    const int lane = now.laneAt(at, pos.y(), m_content.plan().rows[at].lanes);
+    return m_content.barAt(at, lane, pos.x() + 0.5, now.grid);
 }
 
 std::optional<int> OccupancyChart::lineAt(QPoint pos) const
@@ -252,26 +295,26 @@ void OccupancyChart::showToolTip(const QPoint &pos, const QPoint &globalPos)
 {
     int row = -1;
     const OccupancyBar *bar = barAt(pos, &row);
-    const QString summary = bar && m_summaryOf ? m_summaryOf(m_content.plan().trains[bar->train].line) : QString();
+    const OccupancyPlan &plan = m_content.plan();
+    const QString summary = bar && m_summaryOf ? m_summaryOf(plan.trains[bar->train].line) : QString();
     if (summary.isEmpty()) {
         QToolTip::hideText();
         return;
     }
-    const ChartFrame now = frame();
-    const auto [left, right] = now.grid.barSpan(bar->first, bar->last);
-    const QRect barRect(QPoint(int(std::floor(left)), now.rowTop(row)),
-                        QPoint(int(std::ceil(right)), now.rowTop(row) + ChartLayout::kRowHeight - 1));
-    // Plain text: a train's note is shown as it stands, never read as markup.
-    QToolTip::showText(globalPos, Qt::convertFromPlainText(summary, Qt::WhiteSpacePre), viewport(), barRect);
+    QToolTip::showText(globalPos, trainToolTip(summary, plan, bar->train), viewport(),
+                       frame().barRect(row, *bar).toAlignedRect());
 }
 
 void OccupancyChart::H0Click()
 {
-    const auto chosen = m_prompts.saveFileName({kSaveTitle, kPngFilter + QStringLiteral(";;") + kPdfFilter, QString()});
+    const auto chosen = m_prompts.saveFile({kSaveTitle, kPngFilter + QStringLiteral(";;") + kPdfFilter, QString()});
     if (!chosen)
         return;
-    const ChartImageFile file = chartImageFile(*chosen);
-    const ChartFrame wholeDay = wholeDayFrame(frame().grid.pixelsPerMinute(), m_content.rowCount());
+    const auto format = chosen->filter == kPdfFilter   ? std::optional(ChartImageFile::Format::Pdf)
+                        : chosen->filter == kPngFilter ? std::optional(ChartImageFile::Format::Png)
+                                                       : std::nullopt;
+    const ChartImageFile file = chartImageFile(chosen->path, format);
+    const ChartFrame wholeDay = wholeDayFrame(frame().grid.pixelsPerMinute(), m_content.rowOffsets());
     const QFont font = chartFont();
     m_store.write(file.path, chartImageBytes(file, wholeDay.size, [&](QPainter &painter) {
         paintChart(painter, m_content, wholeDay, font);

@@ -32,10 +32,17 @@ public:
     void setPlan(OccupancyPlan plan);
     // Highlights the bars of the train on line (none for nothing); emits nothing.
     void setSelectedLine(std::optional<int> line);
+    // Highlights the trains on lines, the first as the selected one, and
+    // scrolls them into view, zooming in when they would be hard to make
+    // out or out when they do not fit; emits nothing.
+    void showTrains(const QList<int> &lines);
     std::optional<int> selectedLine() const { return m_content.selectedLine(); }
-    // Scrolls, where needed, so that a bar of the selected train shows.
+    // The lines of the trains outlined as selected, the selected one first.
+    const QList<int> &selectedLines() const { return m_content.selectedLines(); }
+    // Scrolls, where needed, so that a bar of the selected train shows; keeps the zoom.
     void showSelectedTrain();
-    // Where the tooltip over a bar gets its text: the summary line of a document line.
+    // Where the tooltip over a bar gets its first line: the summary line of
+    // a document line. The train's findings follow it.
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 
     // What the view shows now, in the viewport's coordinates.
@@ -69,8 +76,11 @@ private:
     void scrollSideways(double notches);
     void updateScrollBars();
     void showToolTip(const QPoint &pos, const QPoint &globalPos);
+    void bringIntoView(const QList<std::pair<int, OccupancyBar>> &bars);
+    void showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars);
     const OccupancyBar *barAt(QPoint pos, int *row = nullptr) const;
     double timeAreaWidth() const;
+    int rowsAreaHeight() const;
     QFont chartFont() const;
 
     Prompts &m_prompts;

@@ -60,6 +60,11 @@ public:
     void zoom(double factor, double anchor);
     // Moves the left edge to minute left, kept within the day.
     void scrollTo(double left);
+    // Zooms and scrolls so that the minutes from first to end show, with
+    // margin minutes on each side, in a view areaWidth pixels wide: out when
+    // they do not fit, in when they would take fewer than legibleWidth pixels;
+    // centred on them when the zoom changed or they were not all in view.
+    void bringIntoView(double first, double end, double margin, double areaWidth, double legibleWidth);
 
 private:
     double m_span = kWidestSpan;

@@ -53,7 +53,7 @@ Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString &text)
     return nextAnswer(text);
 }
 
-std::optional<QString> ScriptedPrompts::nextFile(const QString &what, const FileDialogRequest &request)
+std::optional<ChosenFile> ScriptedPrompts::nextFile(const QString &what, const FileDialogRequest &request)
 {
     shown << what + request.presetName;
     fileRequests << request;
@@ -61,19 +61,20 @@ std::optional<QString> ScriptedPrompts::nextFile(const QString &what, const File
         unexpected << what;
         return std::nullopt;
     }
-    const QString path = m_files.front();
+    const ChosenFile file = m_files.front();
     m_files.pop_front();
-    if (path.isEmpty())
+    if (file.path.isEmpty())
         return std::nullopt;
-    return path;
+    return file;
 }
 
 std::optional<QString> ScriptedPrompts::openFileName(const FileDialogRequest &request)
 {
-    return nextFile(QStringLiteral("open: "), request);
+    const auto file = nextFile(QStringLiteral("open: "), request);
+    return file ? std::optional<QString>(file->path) : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompts::saveFileName(const FileDialogRequest &request)
+std::optional<ChosenFile> ScriptedPrompts::saveFile(const FileDialogRequest &request)
 {
     return nextFile(QStringLiteral("save: "), request);
 }

@@ -19,8 +19,10 @@ public:
     QStringList unexpected;
 
     void answer(Answer a) { m_answers.push_back(a); }
-    void chooseFile(const QString &path) { m_files.push_back(path); }
-    void cancelFileDialog() { m_files.push_back(QString()); }
+    // A save dialog reports filter as chosen with path; an empty one, as a
+    // dialog that does not tell.
+    void chooseFile(const QString &path, const QString &filter = {}) { m_files.push_back({path, filter}); }
+    void cancelFileDialog() { m_files.push_back({}); }
     QList<FileDialogRequest> fileRequests; // every file dialog, in order
 
     // The texts of information boxes and error reports alone, in order.
@@ -33,14 +35,14 @@ public:
     Answer askYesNo(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
-    std::optional<QString> saveFileName(const FileDialogRequest &request) override;
+    std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
 
 private:
     Answer nextAnswer(const QString &text);
-    std::optional<QString> nextFile(const QString &what, const FileDialogRequest &request);
+    std::optional<ChosenFile> nextFile(const QString &what, const FileDialogRequest &request);
 
     std::deque<Answer> m_answers;
-    std::deque<QString> m_files;
+    std::deque<ChosenFile> m_files;
 };
 
 } // namespace tgx::test
