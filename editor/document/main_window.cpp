@@ -11,6 +11,7 @@
 #include "document/train_list_export.h"
 #include "document/train_list_model.h"
 #include "document/window_placement.h"
+#include "linegraph/line_graph_page.h"
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
 #include "occupancy/occupancy_chart.h"
@@ -125,6 +126,7 @@ void TA0::rebuildTrainList()
     m_trainList->setTrains(std::move(analysis.list)); // with a failure, the items before the failing record
     m_G9->setPlan(analysis.plan);
     m_G9->setSelectedLine(std::nullopt);
+    m_L2->setDocument(documentLines);
     m_H1->setPlan(std::move(analysis.plan));
     if (analysis.listFailure)
         throw Failure(*analysis.listFailure);

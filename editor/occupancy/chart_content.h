@@ -26,6 +26,10 @@ public:
     std::optional<int> selectedLine() const { return m_selectedLine; }
     // Whether bar is one of the selected train's bars.
     bool isSelected(const OccupancyBar &bar) const { return bar.train == m_selectedTrain; }
+    // The minutes the selected train is being dragged by (0: no drag); its
+    // bars are drawn where the drag would put them.
+    void setDragShift(int minutes) { m_dragShift = minutes; }
+    int dragShift() const { return m_selectedTrain >= 0 ? m_dragShift : 0; }
 
     // The bars of row that may show between the x left and right, as a range
     // [first, second) of indices into the row's bars, in drawing order.
@@ -41,6 +45,7 @@ private:
     QList<QList<int>> m_reach; // per row and bar: the latest last minute of that bar and those before it
     std::optional<int> m_selectedLine;
     int m_selectedTrain = -1; // index of the selected line's train in the plan, -1 for none
+    int m_dragShift = 0;
 };
 
 } // namespace tgx

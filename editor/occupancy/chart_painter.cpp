@@ -2,6 +2,7 @@
 
 #include "occupancy/chart_content.h"
 #include "occupancy/chart_frame.h"
+#include "occupancy/drag_label.h"
 #include "trains/decoded_record.h"
 
 #include <QFontMetrics>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tgx {
 
@@ -84,6 +86,8 @@ public:
         paintTimeLines();
         for (int row = m_firstRow; row <= m_lastRow; ++row)
             paintBars(row);
+        if (m_content.dragShift() != 0)
+            paintDraggedTrain();
         m_p.restore();
         paintHourLabels();
         paintTrackColumn();
@@ -129,20 +133,76 @@ private:
             paintBar(bars[i], m_frame.rowTop(row));
     }
 
+    QRectF barRect(const OccupancyBar &bar, int rowTop) const
+    {
+        const auto [left, right] = m_grid.barSpan(bar.first, bar.last);
+        return QRectF(QPointF(left, rowTop + ChartLayout::kBarInset),
+                      QPointF(right, rowTop + ChartLayout::kRowHeight - ChartLayout::kBarInset));
+    }
+
     void paintBar(const OccupancyBar &bar, int rowTop)
     {
-        const PlannedTrain &train = m_content.plan().trains[bar.train];
-        const auto [left, right] = m_grid.barSpan(bar.first, bar.last);
-        const QRectF rect(QPointF(left, rowTop + ChartLayout::kBarInset),
-                          QPointF(right, rowTop + ChartLayout::kRowHeight - ChartLayout::kBarInset));
+        const QRectF rect = barRect(bar, rowTop);
         const bool selected = m_content.isSelected(bar);
+        if (selected && m_content.dragShift() != 0)
+            paintGhost(rect);
+        else
+            paintBody(bar, rect, selected, m_content.plan().trains[bar.train].inConflict);
+    }
+
+    void paintBody(const OccupancyBar &bar, const QRectF &rect, bool selected, bool inConflict)
+    {
+        const PlannedTrain &train = m_content.plan().trains[bar.train];
         if (selected)
             m_p.fillRect(rect.adjusted(-3, -3, 3, 3), kSelectedHalo);
         const BarColours &colours = m_colours[int(train.category)];
         m_p.fillRect(rect, colours.fill);
         paintEstimated(bar, rect, colours);
-        paintOutline(rect, colours, train.inConflict, selected);
+        paintOutline(rect, colours, inConflict, selected);
         paintLabel(train, rect);
+    }
+
+    // Where a dragged train stood before the drag.
+    void paintGhost(const QRectF &rect)
+    {
+        m_p.setBrush(Qt::NoBrush);
+        m_p.setPen(QPen(kText, 1, Qt::DashLine));
+        m_p.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+
+    // The dragged (selected) train's bars where the drag puts them, round
+    // the clock, with the shift written beside the first of them.
+    void paintDraggedTrain()
+    {
+        const int shift = m_content.dragShift() % kMinutesPerDay;
+        std::optional<QRectF> labelled;
+        for (int row = m_firstRow; row <= m_lastRow; ++row) {
+            for (const OccupancyBar &bar : m_content.plan().rows[row].bars) {
+                if (!m_content.isSelected(bar))
+                    continue;
+                for (const int wrap : {-kMinutesPerDay, 0, kMinutesPerDay}) {
+                    const QRectF rect = paintMoved(bar, shift + wrap, m_frame.rowTop(row));
+                    if (!labelled && rect.intersects(m_timeArea))
+                        labelled = rect;
+                }
+            }
+        }
+        if (labelled)
+            paintDragLabel(m_p, labelled->right(), labelled->center().y(), m_timeArea, m_content.dragShift());
+    }
+
+    // A bar of the dragged train moved by minutes; its findings are those
+    // of where it stood, so it is drawn without them.
+    QRectF paintMoved(OccupancyBar bar, int minutes, int rowTop)
+    {
+        bar.first += minutes;
+        bar.last += minutes;
+        bar.estimatedFirst += minutes;
+        bar.estimatedLast += minutes;
+        const QRectF rect = barRect(bar, rowTop);
+        if (rect.intersects(m_timeArea))
+            paintBody(bar, rect, true, false);
+        return rect;
     }
 
     // The estimated minutes: a lighter fill crossed by diagonal lines.

@@ -60,6 +60,9 @@ void OccupancyChart::createSaveAction()
 
 void OccupancyChart::setPlan(OccupancyPlan plan)
 {
+    // A changed document may hold another train on the dragged one's line.
+    m_drag.cancel();
+    m_content.setDragShift(0);
     m_content.setPlan(std::move(plan));
     updateScrollBars();
     viewport()->update();
@@ -166,6 +169,12 @@ void OccupancyChart::keyPressEvent(QKeyEvent *event)
     // "+" may need Shift, and Ctrl++ and the keypad count as well; "=" shares the key with "+" on many keyboards.
     const bool plain = !(event->modifiers() & ~(Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier));
     const int key = event->key();
+    if (key == Qt::Key_Escape && m_drag.active()) {
+        m_drag.cancel();
+        showDrag();
+        event->accept();
+        return;
+    }
     if (plain && (key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus)) {
         const double centre = ChartLayout::kTrackColumnWidth + timeAreaWidth() / 2;
         zoom(key == Qt::Key_Minus ? 1 / kZoomStep : kZoomStep, centre);
@@ -204,6 +213,32 @@ void OccupancyChart::mousePressEvent(QMouseEvent *event)
     }
     setSelectedLine(line);
     emit trainClicked(*line);
+    m_drag.start(*line, minuteAt(event->position()));
+}
+
+void OccupancyChart::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_drag.active() && m_drag.moveTo(minuteAt(event->position())))
+        showDrag();
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void OccupancyChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_drag.active()) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    const auto move = m_drag.finish();
+    showDrag();
+    if (move)
+        emit trainDragged(move->line, move->minutes);
+}
+
+void OccupancyChart::showDrag()
+{
+    m_content.setDragShift(m_drag.minutes());
+    viewport()->update();
 }
 
 void OccupancyChart::mouseDoubleClickEvent(QMouseEvent *event)

@@ -3,6 +3,7 @@
 #include "occupancy/chart_content.h"
 #include "occupancy/chart_frame.h"
 #include "occupancy/time_grid.h"
+#include "editing/train_drag.h"
 
 #include <QAbstractScrollArea>
 
@@ -21,6 +22,7 @@ class Prompts;
 // plan at every change of the document and keeps its selection in step with
 // the train list's. Ctrl+wheel and the + and - keys zoom between the whole
 // day and about two hours; the scroll bar and the wheel move sideways.
+// Dragging a bar sideways moves its train in time (Escape cancels).
 class OccupancyChart : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -50,6 +52,8 @@ signals:
     void trainClicked(int line);
     // A double-click on a bar of the train of this document line.
     void trainDoubleClicked(int line);
+    // The train of this document line was dragged sideways by whole minutes (never 0).
+    void trainDragged(int line, int minutes);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -59,10 +63,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
 private:
     void createSaveAction();
+    void showDrag();
+    double minuteAt(QPointF pos) const { return frame().grid.minuteAt(pos.x()); }
     void zoom(double factor, double anchorX);
     void scrollSideways(double notches);
     void updateScrollBars();
@@ -77,6 +85,7 @@ private:
     ChartContent m_content;
     TimeWindow m_window;
     std::function<QString(int)> m_summaryOf;
+    TrainDrag m_drag;
     bool m_settingScrollBars = false; // the scroll bars follow m_window, not the other way round
 };
 

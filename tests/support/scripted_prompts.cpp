@@ -19,6 +19,7 @@ void ScriptedPrompts::reset()
     fileRequests.clear();
     m_answers.clear();
     m_files.clear();
+    m_fileLists.clear();
 }
 
 void ScriptedPrompts::inform(const QString &text)
@@ -71,6 +72,20 @@ std::optional<QString> ScriptedPrompts::nextFile(const QString &what, const File
 std::optional<QString> ScriptedPrompts::openFileName(const FileDialogRequest &request)
 {
     return nextFile(QStringLiteral("open: "), request);
+}
+
+QStringList ScriptedPrompts::openFileNames(const FileDialogRequest &request)
+{
+    const QString what = QStringLiteral("open files: ");
+    shown << what + request.filter;
+    fileRequests << request;
+    if (m_fileLists.empty()) {
+        unexpected << what;
+        return {};
+    }
+    const QStringList paths = m_fileLists.front();
+    m_fileLists.pop_front();
+    return paths;
 }
 
 std::optional<QString> ScriptedPrompts::saveFileName(const FileDialogRequest &request)
