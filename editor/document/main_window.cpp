@@ -126,8 +126,8 @@ void TA0::rebuildTrainList()
     m_trainList->setTrains(std::move(analysis.list)); // with a failure, the items before the failing record
     m_G9->setPlan(analysis.plan);
     m_G9->setSelectedLine(std::nullopt);
-    m_L2->setDocument(documentLines);
-    m_H1->setPlan(std::move(analysis.plan));
+    m_L2->setDocument(std::move(analysis.statements));
+    m_H1->setFindings(DocumentFindings(std::move(analysis.plan), m_L2->crossFindings()));
     if (analysis.listFailure)
         throw Failure(*analysis.listFailure);
 }

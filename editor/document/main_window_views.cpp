@@ -5,7 +5,6 @@
 #include "document/source_view.h"
 #include "document/train_list_model.h"
 #include "editing/find_bar.h"
-#include "occupancy/findings_model.h"
 #include "occupancy/findings_pane.h"
 #include "linegraph/line_graph_page.h"
 #include "occupancy/occupancy_chart.h"
@@ -131,8 +130,7 @@ void TA0::createLineGraph(QWidget *client)
     connect(m_L2, &LineGraphPage::trainDragged, this, [this](int line, int minutes) {
         m_guard.runHandler(kLineGraphError, [&] { moveTrain(line, minutes); });
     });
-    connect(m_L2, &LineGraphPage::findingsChanged, this,
-            [this](QList<WordedFinding> findings) { m_H1->findings().setWordedFindings(std::move(findings)); });
+    connect(m_L2, &LineGraphPage::crossFindingsChanged, m_H1, &FindingsPane::setCrossFindings);
 }
 
 // What a tooltip over a train says: its summary line in the list.

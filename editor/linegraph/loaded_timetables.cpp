@@ -5,10 +5,10 @@
 #include "document/file_store.h"
 #include "document/header_lines.h"
 #include "document/prompts.h"
+#include "document/simulator_catalogue.h"
+#include "line/line_catalogue.h"
 
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace tgx {
 
@@ -28,14 +28,13 @@ QStringList readLines(const FileStore &store, const QString &path)
 
 } // namespace
 
-LoadedTimetables::LoadedTimetables(Prompts &prompts, const FileStore &store,
-                                   std::function<QString(const QString &)> ownStation, QObject *parent)
-    : QObject(parent), m_prompts(prompts), m_store(store), m_ownStation(std::move(ownStation))
+LoadedTimetables::LoadedTimetables(Prompts &prompts, const FileStore &store, QObject *parent)
+    : QObject(parent), m_prompts(prompts), m_store(store)
 {
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &LoadedTimetables::readAgain);
 }
 
-void LoadedTimetables::add(const QStringList &paths, const QString &documentSimulator)
+void LoadedTimetables::add(const QStringList &paths, const QString &documentStation)
 {
     bool added = false;
     for (const QString &path : paths) {
@@ -46,7 +45,7 @@ void LoadedTimetables::add(const QStringList &paths, const QString &documentSimu
             m_prompts.inform(failure.description());
             continue;
         }
-        const QString refused = refusal(path, lines, documentSimulator);
+        const QString refused = refusal(path, lines, documentStation);
         if (!refused.isEmpty()) {
             m_prompts.inform(refused);
             continue;
@@ -61,16 +60,20 @@ void LoadedTimetables::add(const QStringList &paths, const QString &documentSimu
 
 // Why the file read as lines cannot join the timetables shown, or nothing.
 QString LoadedTimetables::refusal(const QString &path, const QStringList &lines,
-                                  const QString &documentSimulator) const
+                                  const QString &documentStation) const
 {
-    const QString simulator = lines.value(HeaderLine::Simulator - 1);
-    const QString station = m_ownStation(simulator);
+    const QString station = ownStation(simulatorIndex(lines.value(HeaderLine::Simulator - 1)));
     if (station.isEmpty())
         return kNoSimulator.arg(path);
-    const bool shown = simulator == documentSimulator
-                       || std::any_of(m_timetables.cbegin(), m_timetables.cend(),
-                                      [&](const LoadedTimetable &each) { return each.simulator() == simulator; });
+    bool shown = station == documentStation;
+    for (int i = 0; i < m_timetables.size(); ++i)
+        shown = shown || this->station(i) == station;
     return shown ? kOpenAlready.arg(station) : QString();
+}
+
+QString LoadedTimetables::station(int index) const
+{
+    return ownStation(simulatorIndex(m_timetables[index].simulator()));
 }
 
 void LoadedTimetables::remove(int index)

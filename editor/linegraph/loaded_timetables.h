@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
-
 namespace tgx {
 
 class FileStore;
@@ -27,31 +25,28 @@ class LoadedTimetables : public QObject {
     Q_OBJECT
 
 public:
-    // ownStation: the own station of a simulator named in line 2, empty for
-    // a text that names none.
-    LoadedTimetables(Prompts &prompts, const FileStore &store, std::function<QString(const QString &)> ownStation,
-                     QObject *parent = nullptr);
+    LoadedTimetables(Prompts &prompts, const FileStore &store, QObject *parent = nullptr);
 
     // Reads the files at paths as Open reads a document, without its
-    // questions. A file that cannot be read, names no simulator, or belongs
-    // to documentSimulator or to a timetable loaded already is not added;
-    // each gives one message box.
-    void add(const QStringList &paths, const QString &documentSimulator);
+    // questions. A file that cannot be read, names no simulator, or is the
+    // timetable of documentStation or of a timetable loaded already is not
+    // added; each gives one message box.
+    void add(const QStringList &paths, const QString &documentStation);
     void remove(int index);
     const QList<LoadedTimetable> &timetables() const { return m_timetables; }
-    QString ownStation(int index) const { return m_ownStation(m_timetables[index].simulator()); }
+    // The own station of the timetable at index.
+    QString station(int index) const;
 
 signals:
     // A timetable was added, removed or read again.
     void changed();
 
 private:
-    QString refusal(const QString &path, const QStringList &lines, const QString &documentSimulator) const;
+    QString refusal(const QString &path, const QStringList &lines, const QString &documentStation) const;
     void readAgain(const QString &path);
 
     Prompts &m_prompts;
     const FileStore &m_store;
-    std::function<QString(const QString &)> m_ownStation;
     QList<LoadedTimetable> m_timetables;
     QFileSystemWatcher m_watcher;
 };

@@ -2,10 +2,8 @@
 
 #include "occupancy/chart_content.h"
 #include "occupancy/chart_frame.h"
-#include "occupancy/time_grid.h"
+#include "occupancy/day_scroll_area.h"
 #include "editing/train_drag.h"
-
-#include <QAbstractScrollArea>
 
 #include <functional>
 #include <optional>
@@ -23,7 +21,7 @@ class Prompts;
 // the train list's. Ctrl+wheel and the + and - keys zoom between the whole
 // day and about two hours; the scroll bar and the wheel move sideways.
 // Dragging a bar sideways moves its train in time (Escape cancels).
-class OccupancyChart : public QAbstractScrollArea {
+class OccupancyChart : public DayScrollArea {
     Q_OBJECT
 
 public:
@@ -56,10 +54,9 @@ signals:
     void trainDragged(int line, int minutes);
 
 protected:
+    int contentHeight() const override;
+    int verticalStep() const override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -70,23 +67,16 @@ protected:
 private:
     void createSaveAction();
     void showDrag();
-    double minuteAt(QPointF pos) const { return frame().grid.minuteAt(pos.x()); }
-    void zoom(double factor, double anchorX);
-    void scrollSideways(double notches);
-    void updateScrollBars();
+    double minuteAt(QPointF pos) const { return grid().minuteAt(pos.x()); }
     void showToolTip(const QPoint &pos, const QPoint &globalPos);
     const OccupancyBar *barAt(QPoint pos, int *row = nullptr) const;
-    double timeAreaWidth() const;
-    QFont chartFont() const;
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;
     const FileStore &m_store;
     ChartContent m_content;
-    TimeWindow m_window;
     std::function<QString(int)> m_summaryOf;
     TrainDrag m_drag;
-    bool m_settingScrollBars = false; // the scroll bars follow m_window, not the other way round
 };
 
 } // namespace tgx
