@@ -126,7 +126,7 @@ private:
         if (joins)
             m_byNumber.insert(stated.number, int(m_trains.size()));
         m_trains.append(train);
-        m_stops.append({});
+        m_stops.append(QList<Stop>());
         return int(m_trains.size() - 1);
     }
 

@@ -46,75 +46,75 @@ private slots:
 
 void CrossFindingsTest::findings_data()
 {
-    QTest::addColumn<QList<QStringList>>("documents");
+    QTest::addColumn<Documents>("documents");
     QTest::addColumn<QStringList>("findings");
 
-    QTest::newRow("equal times") << QList{kHutkyTrain, vrbinov({record(4521, "2 0713 0740", "1", "3 0745 0800")}),
+    QTest::newRow("equal times") << Documents{kHutkyTrain, vrbinov({record(4521, "2 0713 0740", "1", "3 0745 0800")}),
                                           zalesi({record(4521, "1 0650 0700", "1", "2 0705 0712")})}
                                  << QStringList{};
-    QTest::newRow("other times") << QList{kHutkyTrain, vrbinov({kVrbinovLate})} << QStringList{kLateDeparture, kLateArrival};
+    QTest::newRow("other times") << Documents{kHutkyTrain, vrbinov({kVrbinovLate})} << QStringList{kLateDeparture, kLateArrival};
     QTest::newRow("other times seen from the other side")
-        << QList{vrbinov({kVrbinovLate}), kHutkyTrain}
+        << Documents{vrbinov({kVrbinovLate}), kHutkyTrain}
         << QStringList{"31: Os 4521: odjezd ze stanice Hutky 07:14, ale grafikon stanice Hutky má 07:13 (řádek 31)",
                        "31: Os 4521: příjezd do stanice Vrbinov 07:41, ale grafikon stanice Hutky má 07:40 (řádek 31)"};
     QTest::newRow("a missing train, by the other's own station along the line")
-        << QList{kHutkyTrain, zalesi({}), vrbinov({})}
+        << Documents{kHutkyTrain, zalesi({}), vrbinov({})}
         << QStringList{"31: Os 4521: v grafikonu stanice Vrbinov chybí příjezd",
                        "31: Os 4521: v grafikonu stanice Česká Zálesí chybí odjezd"};
     QTest::newRow("a missing arrival of a train that starts there")
-        << QList{kHutkyTrain, vrbinov({record(4521, "-", "1", "3 0745 0800")})}
+        << Documents{kHutkyTrain, vrbinov({record(4521, "-", "1", "3 0745 0800")})}
         << QStringList{"31: Os 4521: v grafikonu stanice Vrbinov chybí příjezd"};
     QTest::newRow("other times before missing events")
-        << QList{kHutkyTrain, zalesi({}), vrbinov({kVrbinovLate})}
+        << Documents{kHutkyTrain, zalesi({}), vrbinov({kVrbinovLate})}
         << QStringList{kLateDeparture, kLateArrival, "31: Os 4521: v grafikonu stanice Česká Zálesí chybí odjezd"};
     QTest::newRow("after the line's own findings")
-        << QList{timetable(kHutky, {record(4521, "1 0705 0712", "9", "2 0713 0740")}), vrbinov({kVrbinovLate})}
+        << Documents{timetable(kHutky, {record(4521, "1 0705 0712", "9", "2 0713 0740")}), vrbinov({kVrbinovLate})}
         << QStringList{"31: kolej 9 v této stanici není", kLateDeparture, kLateArrival};
     QTest::newRow("a number on two lines of the subject is left out")
-        << QList{kHutkyTrain + QStringList{kHutkyTrain.last()}, vrbinov({})}
+        << Documents{kHutkyTrain + QStringList{kHutkyTrain.last()}, vrbinov({})}
         << QStringList{"32: kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek 31)",
                        "32: číslo vlaku 4521 je už na řádku 31"};
     QTest::newRow("a number on two lines of the other is left out")
-        << QList{kHutkyTrain, vrbinov({kVrbinovLate, kVrbinovLate})} << QStringList{};
+        << Documents{kHutkyTrain, vrbinov({kVrbinovLate, kVrbinovLate})} << QStringList{};
     QTest::newRow("a number only an unreadable line of the other holds")
-        << QList{kHutkyTrain, vrbinov({record(4521, "2 0713 0799", "1", "3 0745 0800")})} << QStringList{};
+        << Documents{kHutkyTrain, vrbinov({record(4521, "2 0713 0799", "1", "3 0745 0800")})} << QStringList{};
     QTest::newRow("an unreadable line of the subject")
-        << QList{timetable(kHutky, {record(4521, "1 0705 0799", "1", "2 0713 0740")}), vrbinov({})}
+        << Documents{timetable(kHutky, {record(4521, "1 0705 0799", "1", "2 0713 0740")}), vrbinov({})}
         << QStringList{"31: záznam vlaku nelze přečíst: „07:99“ na pozicích 13–16 není čas"};
     QTest::newRow("through midnight")
-        << QList{timetable(kHutky, {record(7, "1 2340 2350", "1", "2 2358 0025")}),
+        << Documents{timetable(kHutky, {record(7, "1 2340 2350", "1", "2 2358 0025")}),
                  vrbinov({record(7, "2 2358 0027", "1", "3 0030 0045")})}
         << QStringList{"31: Os 7: příjezd do stanice Vrbinov 00:25, ale grafikon stanice Vrbinov má 00:27 (řádek 31)"};
 
     const QStringList dolanovToTovacov = dolanov({record(801, "3 0800 0810", "1", "1 0812 0840")}, "Loučkovice");
     const QStringList skalin = timetable(kSkalin, {record(801, "2 0812 0825", "0", "1 0826 0838")});
     QTest::newRow("Skalín between Dolanov n.Ok. and Tovačov východ")
-        << QList{dolanovToTovacov, skalin}
+        << Documents{dolanovToTovacov, skalin}
         << QStringList{"31: Os 801: příjezd do stanice Tovačov východ 08:40, ale grafikon stanice Skalín má 08:38 (řádek 31)"};
     QTest::newRow("Skalín's own timetable")
-        << QList{skalin, dolanovToTovacov}
+        << Documents{skalin, dolanovToTovacov}
         << QStringList{
                "31: Os 801: příjezd do stanice Tovačov východ 08:38, ale grafikon stanice Dolanov n.Ok. má 08:40 (řádek 31)"};
 
     const QString fromZalesi = record(9, "2 0840 0902", "1", "3 0905 0915");
     QTest::newRow("the specified neighbour is the other's own station")
-        << QList{dolanov({fromZalesi}, "Česká Zálesí"), zalesi({}, "Dolanov n.Ok.")}
+        << Documents{dolanov({fromZalesi}, "Česká Zálesí"), zalesi({}, "Dolanov n.Ok.")}
         << QStringList{"31: Os 9: v grafikonu stanice Česká Zálesí chybí odjezd"};
     QTest::newRow("the specified neighbour is the closed station")
-        << QList{dolanov({fromZalesi}, "Loučkovice"), zalesi({}, "Loučkovice")} << QStringList{};
+        << Documents{dolanov({fromZalesi}, "Loučkovice"), zalesi({}, "Loučkovice")} << QStringList{};
     QTest::newRow("both specified neighbours name the other's own station")
-        << QList{zalesi({record(9, "2 0820 0830", "1", "1 0840 0900")}, "Dolanov n.Ok."),
+        << Documents{zalesi({record(9, "2 0820 0830", "1", "1 0840 0900")}, "Dolanov n.Ok."),
                  dolanov({fromZalesi}, "Česká Zálesí")}
         << QStringList{"31: Os 9: příjezd do stanice Dolanov n.Ok. 09:00, ale grafikon stanice Dolanov n.Ok. má 09:02 (řádek 31)"};
     QTest::newRow("the same simulator twice")
-        << QList{kHutkyTrain, timetable(kHutky, {record(4521, "1 0705 0714", "1", "2 0715 0740")})} << QStringList{};
+        << Documents{kHutkyTrain, timetable(kHutky, {record(4521, "1 0705 0714", "1", "2 0715 0740")})} << QStringList{};
     QTest::newRow("a timetable for no simulator")
-        << QList{timetable({}, kHutkyTrain.mid(30)), vrbinov({})} << QStringList{};
+        << Documents{timetable({}, kHutkyTrain.mid(30)), vrbinov({})} << QStringList{};
 }
 
 void CrossFindingsTest::findings()
 {
-    QFETCH(QList<QStringList>, documents);
+    QFETCH(Documents, documents);
     QFETCH(QStringList, findings);
 
     const DocumentFindings all(planDocument(documents.first()), CrossTimetableFindings(statementsOfAll(documents), 0));

@@ -102,48 +102,48 @@ void LineGraphTest::linesOfOwnStations()
 void LineGraphTest::rows_data()
 {
     QTest::addColumn<int>("line");
-    QTest::addColumn<QList<QStringList>>("documents");
+    QTest::addColumn<Documents>("documents");
     QTest::addColumn<QStringList>("rows");
 
     const QStringList hutky = timetable(kHutky, {});
     QTest::newRow("one timetable without trains: fixed gaps")
-        << int(MainLine) << QList{hutky} << QStringList{"Vrbinov 0", "Hutky 60 *", "Česká Zálesí 120"};
+        << int(MainLine) << Documents{hutky} << QStringList{"Vrbinov 0", "Hutky 60 *", "Česká Zálesí 120"};
     QTest::newRow("the shortest running time, at least the minimum gap")
         << int(MainLine)
-        << QList{timetable(kHutky, {record(1, "1 0705 0712", "1", "2 0713 0740"), record(2, "2 0800 0828", "1", "1 0830 0836"),
+        << Documents{timetable(kHutky, {record(1, "1 0705 0712", "1", "2 0713 0740"), record(2, "2 0800 0828", "1", "1 0830 0836"),
                                     record(3, "2 0900 0902", "2", "-")})}
         << QStringList{"Vrbinov 0", "Hutky 24 *", "Česká Zálesí 60"};
     QTest::newRow("several timetables from the first to the last station they name")
-        << int(MainLine) << QList{hutky, timetable(kZalesi, {}, "Loučkovice"), vrbinov({})}
+        << int(MainLine) << Documents{hutky, timetable(kZalesi, {}, "Loučkovice"), vrbinov({})}
         << QStringList{"Plavy 0", "Vrbinov 60 *", "Hutky 120 *", "Česká Zálesí 180 *", "Loučkovice 240"};
     QTest::newRow("the far end of the main line")
-        << int(MainLine) << QList{timetable(kOlsanov, {})}
+        << int(MainLine) << Documents{timetable(kOlsanov, {})}
         << QStringList{"Dolanov n.Ok. 0", "Olšanov n.Ok. 60 *", "Obora - Mrázov 120"};
     const QStringList dolanov = timetable(kDolanov, {record(801, "3 0800 0810", "1", "1 0812 0842")}, "Loučkovice");
     QTest::newRow("a run over a station no timetable states shares its time")
-        << int(ToTovacov) << QList{dolanov} << QStringList{"Dolanov n.Ok. 0 *", "Skalín 90", "Tovačov východ 180"};
+        << int(ToTovacov) << Documents{dolanov} << QStringList{"Dolanov n.Ok. 0 *", "Skalín 90", "Tovačov východ 180"};
     QTest::newRow("Skalín between Dolanov n.Ok. and Tovačov východ")
-        << int(ToTovacov) << QList{dolanov, timetable(kSkalin, {record(801, "2 0812 0825", "0", "1 0826 0838")})}
+        << int(ToTovacov) << Documents{dolanov, timetable(kSkalin, {record(801, "2 0812 0825", "0", "1 0826 0838")})}
         << QStringList{"Dolanov n.Ok. 0 *", "Skalín 78 *", "Tovačov východ 174"};
     QTest::newRow("Vrbinov – Radlická")
-        << int(ToRadlicka) << QList{vrbinov({record(5, "2 0700 0720", "1", "3 0725 0733")})}
+        << int(ToRadlicka) << Documents{vrbinov({record(5, "2 0700 0720", "1", "3 0725 0733")})}
         << QStringList{"Vrbinov 0 *", "Radlická 48"};
     QTest::newRow("Česká Zálesí – Zálesský Pernov")
-        << int(ToPernov) << QList{timetable(kZalesi, {}, "Loučkovice")}
+        << int(ToPernov) << Documents{timetable(kZalesi, {}, "Loučkovice")}
         << QStringList{"Česká Zálesí 0 *", "Zálesský Pernov 60"};
     QTest::newRow("Česká Zálesí – vlečka Cihelna")
-        << int(ToCihelna) << QList{timetable(kZalesi, {record(6, "4 1000 1005", "1", "-")}, "Loučkovice")}
+        << int(ToCihelna) << Documents{timetable(kZalesi, {record(6, "4 1000 1005", "1", "-")}, "Loučkovice")}
         << QStringList{"Česká Zálesí 0 *", "vlečka Cihelna 30"};
     QTest::newRow("Dolanov n.Ok. – vlečka Kobar")
-        << int(ToKobar) << QList{timetable(kDolanov, {}, "Loučkovice")} << QStringList{"Dolanov n.Ok. 0 *", "vlečka Kobar 60"};
-    QTest::newRow("a line no timetable names") << int(ToTovacov) << QList{hutky} << QStringList{};
-    QTest::newRow("no simulator") << int(MainLine) << QList{timetable({}, {})} << QStringList{};
+        << int(ToKobar) << Documents{timetable(kDolanov, {}, "Loučkovice")} << QStringList{"Dolanov n.Ok. 0 *", "vlečka Kobar 60"};
+    QTest::newRow("a line no timetable names") << int(ToTovacov) << Documents{hutky} << QStringList{};
+    QTest::newRow("no simulator") << int(MainLine) << Documents{timetable({}, {})} << QStringList{};
 }
 
 void LineGraphTest::rows()
 {
     QFETCH(int, line);
-    QFETCH(QList<QStringList>, documents);
+    QFETCH(Documents, documents);
     QFETCH(QStringList, rows);
 
     QCOMPARE(rowTexts(lineGraph(line, statementsOfAll(documents))), rows);
@@ -152,38 +152,38 @@ void LineGraphTest::rows()
 void LineGraphTest::trains_data()
 {
     QTest::addColumn<int>("line");
-    QTest::addColumn<QList<QStringList>>("documents");
+    QTest::addColumn<Documents>("documents");
     QTest::addColumn<QStringList>("trains");
 
     const QStringList hutky = timetable(kHutky, {record(4521, "1 0705 0712", "1", "2 0713 0740")});
-    QTest::newRow("one timetable") << int(MainLine) << QList{hutky}
+    QTest::newRow("one timetable") << int(MainLine) << Documents{hutky}
                                    << QStringList{"4521 line 31: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 "
                                                   "Vrbinov 07:40 A0"};
     QTest::newRow("joined by number, each station's own times kept")
-        << int(MainLine) << QList{hutky, vrbinov({record(4521, "2 0714 0741", "1", "3 0745 0800")})}
+        << int(MainLine) << Documents{hutky, vrbinov({record(4521, "2 0714 0741", "1", "3 0745 0800")})}
         << QStringList{"4521 line 31: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 Vrbinov 07:41 A1 "
                        "Vrbinov 07:45 D1 > Radlická"};
     QTest::newRow("in time order whatever timetable comes first")
-        << int(MainLine) << QList{vrbinov({record(4521, "2 0713 0740", "1", "1 0745 0800")}), hutky}
+        << int(MainLine) << Documents{vrbinov({record(4521, "2 0713 0740", "1", "1 0745 0800")}), hutky}
         << QStringList{"4521 line 31: Česká Zálesí 07:05 D1 Hutky 07:12 A1 Hutky 07:13 D1 Vrbinov 07:40 A0 "
                        "Vrbinov 07:45 D0 Plavy 08:00 A0"};
     QTest::newRow("a train only a loaded timetable holds")
-        << int(MainLine) << QList{vrbinov({}), hutky}
+        << int(MainLine) << Documents{vrbinov({}), hutky}
         << QStringList{"4521 line 0: Česká Zálesí 07:05 D1 Hutky 07:12 A1 Hutky 07:13 D1 Vrbinov 07:40 A1"};
     QTest::newRow("a number on two lines is not joined")
-        << int(MainLine) << QList{hutky + hutky.mid(30), vrbinov({record(4521, "2 0713 0740", "1", "-")})}
+        << int(MainLine) << Documents{hutky + hutky.mid(30), vrbinov({record(4521, "2 0713 0740", "1", "-")})}
         << QStringList{"4521 line 31: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 Vrbinov 07:40 A0",
                        "4521 line 32: Česká Zálesí 07:05 D0 Hutky 07:12 A0 Hutky 07:13 D0 Vrbinov 07:40 A0",
                        "4521 line 0: Hutky 07:13 D1 Vrbinov 07:40 A1"};
     QTest::newRow("through midnight")
-        << int(MainLine) << QList{timetable(kHutky, {record(7, "1 2350 2358", "1", "2 0002 0025")})}
+        << int(MainLine) << Documents{timetable(kHutky, {record(7, "1 2350 2358", "1", "2 0002 0025")})}
         << QStringList{"7 line 31: Česká Zálesí 23:50 D0 Hutky 23:58 A0 Hutky 00:02+1 D0 Vrbinov 00:25+1 A0"};
     QTest::newRow("from midnight on, off the line before it")
-        << int(ToRadlicka) << QList{vrbinov({record(8, "2 2350 0010", "1", "3 0015 0030")})}
+        << int(ToRadlicka) << Documents{vrbinov({record(8, "2 2350 0010", "1", "3 0015 0030")})}
         << QStringList{"8 line 31: Hutky > Vrbinov 00:10 A0 Vrbinov 00:15 D0 Radlická 00:30 A0"};
     QTest::newRow("to and from stations off the line, in order of the day")
         << int(ToRadlicka)
-        << QList{vrbinov({record(11, "2 0900 0920", "1", "2 0925 0945"), record(10, "3 0800 0815", "1", "1 0820 0830")})}
+        << Documents{vrbinov({record(11, "2 0900 0920", "1", "2 0925 0945"), record(10, "3 0800 0815", "1", "1 0820 0830")})}
         << QStringList{"10 line 32: Radlická 08:00 D0 Vrbinov 08:15 A0 Vrbinov 08:20 D0 > Plavy",
                        "11 line 31: Hutky > Vrbinov 09:20 A0 Vrbinov 09:25 D0 > Hutky"};
 }
@@ -191,7 +191,7 @@ void LineGraphTest::trains_data()
 void LineGraphTest::trains()
 {
     QFETCH(int, line);
-    QFETCH(QList<QStringList>, documents);
+    QFETCH(Documents, documents);
     QFETCH(QStringList, trains);
 
     QCOMPARE(trainTexts(lineGraph(line, statementsOfAll(documents))), trains);
