@@ -18,6 +18,7 @@ const QStringList kHeadings = {
     QStringLiteral("Zobrazení zdrojového kódu"),
     QStringLiteral("Obsazení kolejí a kontrola grafikonu"),
     QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
+    QStringLiteral("Grafikon trati"),
 };
 
 // The guide's first 83 lines, as they were before the occupancy section came
