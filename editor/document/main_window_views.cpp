@@ -130,7 +130,8 @@ void TA0::createLineGraph(QWidget *client)
     connect(m_L2, &LineGraphPage::trainDragged, this, [this](int line, int minutes) {
         m_guard.runHandler(kLineGraphError, [&] { moveTrain(line, minutes); });
     });
-    connect(m_L2, &LineGraphPage::crossFindingsChanged, m_H1, &FindingsPane::setCrossFindings);
+    connect(m_L2, &LineGraphPage::crossFindingsChanged, this,
+            [this](const CrossTimetableFindings &findings) { m_H1->setCrossFindings(findings); });
 }
 
 // What a tooltip over a train says: its summary line in the list.

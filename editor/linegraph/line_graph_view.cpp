@@ -35,7 +35,6 @@ LineGraphView::LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStor
     , m_store(store)
 {
     setObjectName(QStringLiteral("L5"));
-    setMouseTracking(false);
     createSaveAction();
     updateScrollBars();
 }

@@ -40,11 +40,11 @@ QStringList loadedNames(App &app);
 // The viewport point of station's row at minute of the line's graph, at its current zoom and scroll.
 QPoint graphPoint(App &app, const QString &station, double minute);
 // Zooms a view of the day (the chart or the graph, whose fixed column is
-// column wide) in as far as it goes and scrolls minute to the middle.
+// column wide) in to about four hours and scrolls minute to the middle.
 template <typename View>
 void zoomInAround(View *view, double minute, int column)
 {
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < 8; ++i)
         QTest::keyClick(view, Qt::Key_Plus);
     const double ppm = view->frame().grid.pixelsPerMinute();
     const double width = view->viewport()->width() - column;
