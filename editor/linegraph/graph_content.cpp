@@ -45,7 +45,7 @@ void GraphContent::setSelectedLine(std::optional<int> line)
 void GraphContent::findSelectedTrain()
 {
     const auto found = std::find_if(m_graph.trains.cbegin(), m_graph.trains.cend(), [this](const GraphTrain &train) {
-        return m_selectedLine && train.documentLine == *m_selectedLine;
+        return m_selectedLine && train.ofDocument() && train.documentLine == *m_selectedLine;
     });
     m_selectedTrain = found == m_graph.trains.cend() ? -1 : int(found - m_graph.trains.cbegin());
 }

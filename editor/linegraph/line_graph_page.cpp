@@ -188,9 +188,13 @@ QString LineGraphPage::toolTipOf(int train) const
         if (records.contains(std::pair(point.timetable, point.line)) || point.timetable >= m_findings.size())
             continue;
         records << std::pair(point.timetable, point.line);
-        for (const CrossFinding &finding : m_findings[point.timetable].findings()) {
-            if (finding.line == point.line)
-                lines << m_findings[point.timetable].text(finding);
+        const CrossTimetableFindings &findings = m_findings[point.timetable];
+        for (const CrossFinding &finding : findings.findings()) {
+            if (finding.line != point.line)
+                continue;
+            // A loaded timetable's findings say whose they are, as its summary line does.
+            const QString text = findings.text(finding);
+            lines << (point.timetable == 0 ? text : kLoadedPrefix.arg(m_loaded.station(m_sources[point.timetable]), text));
         }
     }
     return lines.join(u'\n');

@@ -3,11 +3,16 @@
 #include "linegraph/line_graph_page.h"
 #include "linegraph/line_graph_view.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace tgx;
 using namespace tgx::test;
@@ -135,6 +140,66 @@ private slots:
         QCOMPARE(findingRows(app), QStringList{"Grafikon je bez chyb."});
         QCOMPARE(graphStations(app), (QStringList{"Vrbinov", "Hutky", "Česká Zálesí"}));
         QCOMPARE(app.prompts.unexpected, QStringList{});
+    }
+
+    void aTrainsToolTipNamesItsTimetableAndFindings_data()
+    {
+        QTest::addColumn<QString>("station");
+        QTest::addColumn<double>("minute");
+        QTest::addColumn<QStringList>("toolTip");
+        QTest::newRow("the document's train")
+            << QStringLiteral("Hutky") << 7 * 60 + 12.5
+            << QStringList{"Os 4521 - Zálesí - 07:05 - 07:12 - 1.kol - Vrbinov - 07:13 - 07:40",
+                           kLateDeparture.mid(10), kLateArrival.mid(10),
+                           "Vrbinov: Os 4521: odjezd ze stanice Hutky 07:14, ale grafikon stanice Hutky má 07:13 (řádek 31)",
+                           "Vrbinov: Os 4521: příjezd do stanice Vrbinov 07:41, ale grafikon stanice Hutky má 07:40 (řádek 31)"};
+        QTest::newRow("a loaded timetable's train")
+            << QStringLiteral("Vrbinov") << 8 * 60 + 2.5
+            << QStringList{"Vrbinov: Os 5212 - Plavy - 07:51 - 08:00 - 3.kol - Radlická - 08:05 - 08:19"};
+        QTest::newRow("no train") << QStringLiteral("Hutky") << 12 * 60.0 << QStringList{};
+    }
+
+    void aTrainsToolTipNamesItsTimetableAndFindings()
+    {
+        QFETCH(QString, station);
+        QFETCH(double, minute);
+        QFETCH(QStringList, toolTip);
+        App app;
+        showHutky(app);
+        writeTimetable(app.path("vrbinov.46g"),
+                       vrbinovTimetable(1) << record(5212, QStringLiteral("1 0751 0800"), QStringLiteral("3"),
+                                                     QStringLiteral("3 0805 0819")));
+        addFiles(app, {"vrbinov.46g"});
+        QWidget *viewport = graphView(app)->viewport();
+        const QPoint at = graphPoint(app, station, minute);
+        QHelpEvent event(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &event);
+        const QString expected = toolTip.isEmpty() ? QString()
+                                                   : Qt::convertFromPlainText(toolTip.join(u'\n'), Qt::WhiteSpacePre);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), expected);
+    }
+
+    void theSavedPictureHoldsTheWholeDay_data()
+    {
+        QTest::addColumn<int>("zoomSteps");
+        QTest::newRow("the whole day on screen") << 0;
+        QTest::newRow("zoomed in") << 4;
+    }
+
+    void theSavedPictureHoldsTheWholeDay()
+    {
+        QFETCH(int, zoomSteps);
+        App app;
+        showHutky(app);
+        for (int i = 0; i < zoomSteps; ++i)
+            QTest::keyClick(graphView(app), Qt::Key_Plus);
+        const double dayWidth = graphView(app)->frame().grid.dayWidth();
+        app.prompts.chooseFile(app.path("graf"));
+        graphView(app)->findChild<QAction *>(QStringLiteral("L9"))->trigger();
+        const QImage saved(app.path("graf.png"));
+        QCOMPARE(saved.width(), GraphLayout::kNameColumnWidth + int(std::ceil(dayWidth - 1e-6)));
+        QVERIFY(saved.height() >= graphView(app)->viewport()->height() - GraphLayout::kHeaderHeight);
+        QCOMPARE(app.prompts.messages(), QStringList{});
     }
 
     void aLoadedFileChangedOnDiskIsReadAgain()
