@@ -30,6 +30,7 @@ constexpr double kEndStroke = 14;          // the stroke to or from a station of
 constexpr double kNamesFrom = 1.5;         // pixels per minute from which stations off the line are named
 constexpr double kSteepestLabel = 1.2;     // radians: steeper lines carry no number
 constexpr double kLabelLift = 3;           // pixels between a line and its number
+constexpr qsizetype kSmoothTrains = 600;   // the most trains in view drawn antialiased
 
 // One painting of the graph into one frame.
 class GraphPainting {
@@ -51,9 +52,7 @@ public:
         m_p.fillRect(m_timeArea, kBackground);
         TimeAxis{m_grid, 1, 1}.paintLines(m_p, m_timeArea, m_frame.size.height());
         paintRows();
-        m_p.setRenderHint(QPainter::Antialiasing, true);
         paintTrains();
-        m_p.setRenderHint(QPainter::Antialiasing, false);
         m_p.restore();
         TimeAxis{m_grid, 1, 1}.paintLabels(m_p, QRect(m_timeArea.left(), 0, m_timeArea.width(),
                                                        GraphLayout::kHeaderHeight), m_metrics);
@@ -79,16 +78,23 @@ private:
         const double first = m_grid.minuteAt(m_timeArea.left());
         const double last = m_grid.minuteAt(m_timeArea.right() + 1);
         const int selected = m_content.selectedTrain();
+        const auto today = m_content.trainsBetween(first, last);
+        const auto dayBefore = m_content.trainsBetween(first + kMinutesPerDay, last + kMinutesPerDay);
+        // Smooth lines cost several times as much; where thousands of trains
+        // crowd the view, nobody sees the difference.
+        const qsizetype shown = today.second - today.first + dayBefore.second - dayBefore.first;
+        m_p.setRenderHint(QPainter::Antialiasing, shown <= kSmoothTrains);
         for (const int day : {0, 1}) {
-            const auto [begin, end] = m_content.trainsBetween(first + day * kMinutesPerDay,
-                                                              last + day * kMinutesPerDay);
+            const auto [begin, end] = day == 0 ? today : dayBefore;
             for (qsizetype i = begin; i < end; ++i) {
                 if (int(i) != selected)
                     paintTrain(int(i), -day * kMinutesPerDay, GraphTrainPen::Plain);
             }
         }
+        m_p.setRenderHint(QPainter::Antialiasing, true);
         if (selected >= 0)
             paintSelected(selected);
+        m_p.setRenderHint(QPainter::Antialiasing, false);
     }
 
     void paintSelected(int train)

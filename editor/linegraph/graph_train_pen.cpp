@@ -12,7 +12,7 @@ namespace {
 const QColor kFinding(220, 0, 0);
 const QColor kHalo(255, 186, 0);
 constexpr int kLoadedAlpha = 110; // how much of its colour a loaded timetable's train keeps
-constexpr double kWidth = 1.6;
+constexpr double kWidth = 1;
 constexpr double kSelectedWidth = 2.4;
 constexpr double kHaloWidth = 7;
 
