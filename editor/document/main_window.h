@@ -106,11 +106,14 @@ private:
     void moveTrain(int line, int minutes); // a dragged train, as one step of the history
     QString summaryOfLine(int line) const;
     void findFrom(int row, const QString &text); // the first matching train from row on
+    int searchStart(bool afterCurrent) const;
+    bool sourceViewShown() const;
     void layOutViews();
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
 
     void showFileName(const QString &text) override;
     void resetSimulatorChoice() override;
+    void documentReplaced() override;
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;

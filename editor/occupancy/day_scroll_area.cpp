@@ -65,6 +65,13 @@ void DayScrollArea::updateScrollBars()
     m_settingScrollBars = false;
 }
 
+void DayScrollArea::bringIntoView(double first, double last)
+{
+    if (last < m_window.left() || first > m_window.left() + m_window.span())
+        m_window.scrollTo(first - m_window.span() / 4);
+    updateScrollBars();
+}
+
 void DayScrollArea::scrollContentsBy(int dx, int)
 {
     if (dx != 0 && !m_settingScrollBars)

@@ -30,6 +30,10 @@ protected:
     // The widget's font with a pixel size, which takes the same room on the
     // screen, in a PNG and in a PDF.
     QFont viewFont() const;
+    // Scrolls minutes first..last of the day into view: what is partly on
+    // screen stays where it is; the rest comes in with a quarter of the view
+    // before it, so that what precedes it shows.
+    void bringIntoView(double first, double last);
     // To be called when contentHeight() changed.
     void updateScrollBars();
 

@@ -66,6 +66,23 @@ void OccupancyChart::setSelectedLine(std::optional<int> line)
     viewport()->update();
 }
 
+void OccupancyChart::showSelectedTrain()
+{
+    const auto selected = m_content.selectedBar();
+    if (!selected)
+        return;
+    const auto &[row, bar] = *selected;
+    bringIntoView(bar.first, bar.last);
+    QScrollBar *down = verticalScrollBar();
+    const int top = row * ChartLayout::kRowHeight;
+    const int rowsHeight = std::max(0, viewport()->height() - ChartLayout::kHeaderHeight);
+    if (top < down->value())
+        down->setValue(top);
+    else if (top + ChartLayout::kRowHeight > down->value() + rowsHeight)
+        down->setValue(top + ChartLayout::kRowHeight - rowsHeight);
+    viewport()->update();
+}
+
 void OccupancyChart::setSummaryOf(std::function<QString(int)> summaryOf)
 {
     m_summaryOf = std::move(summaryOf);
