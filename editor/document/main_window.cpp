@@ -14,6 +14,7 @@
 #include "document/window_placement.h"
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
+#include "linegraph/line_graph_page.h"
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
 #include "occupancy/occupancy_chart.h"
@@ -129,7 +130,8 @@ void TA0::rebuildTrainList()
     m_trainList->setTrains(std::move(analysis.list)); // with a failure, the items before the failing record
     m_G9->setPlan(analysis.plan);
     m_G9->setSelectedLine(std::nullopt);
-    m_H1->setPlan(std::move(analysis.plan));
+    m_L2->setDocument(std::move(analysis.statements));
+    m_H1->setFindings(DocumentFindings(std::move(analysis.plan), m_L2->crossFindings()));
     if (analysis.listFailure)
         throw Failure(*analysis.listFailure);
 }

@@ -5,6 +5,7 @@
 #include "document/train_list_model.h"
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
+#include "editing/train_drag.h"
 #include "editing/train_find.h"
 #include "editing/train_sort.h"
 #include "occupancy/occupancy_chart.h"
@@ -123,6 +124,17 @@ void TA0::G6Click()
     sortTrainsByTime(m_lines);
     if (selected)
         selectTrainLine(firstLineHolding(m_lines.allLines(), record));
+}
+
+// The moved train stays selected.
+void TA0::moveTrain(int line, int minutes)
+{
+    const QString moved = movedRecord(m_lines.line(line), minutes);
+    {
+        DocumentLines::Step step(m_lines);
+        m_lines.replaceLine(line, moved);
+    }
+    selectTrainLine(line);
 }
 
 void TA0::findFrom(int row, const QString &text)

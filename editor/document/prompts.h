@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,6 +37,8 @@ public:
     virtual Answer askYesNoCancel(const QString &text) = 0;
     // The chosen path, or nothing when the dialog was cancelled.
     virtual std::optional<QString> openFileName(const FileDialogRequest &request) = 0;
+    // An open dialog choosing one file or several; empty when it was cancelled.
+    virtual QStringList openFileNames(const FileDialogRequest &request) = 0;
     virtual std::optional<ChosenFile> saveFile(const FileDialogRequest &request) = 0;
     // saveFile for callers to whom the filter means nothing.
     std::optional<QString> saveFileName(const FileDialogRequest &request)

@@ -69,6 +69,11 @@ std::optional<QString> QtPrompts::openFileName(const FileDialogRequest &request)
                                                request.filter));
 }
 
+QStringList QtPrompts::openFileNames(const FileDialogRequest &request)
+{
+    return QFileDialog::getOpenFileNames(activeParent(), request.title, request.presetName, request.filter);
+}
+
 std::optional<ChosenFile> QtPrompts::saveFile(const FileDialogRequest &request)
 {
     QString filter;

@@ -12,6 +12,7 @@ public:
     Answer askYesNo(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
+    QStringList openFileNames(const FileDialogRequest &request) override;
     std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
 };
 

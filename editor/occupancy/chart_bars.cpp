@@ -72,6 +72,25 @@ void BarPainting::paintBar(const OccupancyBar &bar, const QRectF &rect)
 {
     const PlannedTrain &train = m_content.plan().trains[bar.train];
     const bool selected = m_content.isSelected(bar);
+    if (selected && m_content.dragShift() != 0) {
+        // Where the dragged train stood before the drag.
+        m_p.setBrush(Qt::NoBrush);
+        m_p.setPen(QPen(kText, 1, Qt::DashLine));
+        m_p.drawRect(rect.adjusted(0, 0, -1, -1));
+        return;
+    }
+    paintBody(bar, rect, outlineOf(train, selected));
+}
+
+void BarPainting::paintMoved(const OccupancyBar &bar, const QRectF &rect)
+{
+    paintBody(bar, rect, Outline::Selected);
+}
+
+void BarPainting::paintBody(const OccupancyBar &bar, const QRectF &rect, Outline outline)
+{
+    const PlannedTrain &train = m_content.plan().trains[bar.train];
+    const bool selected = outline == Outline::Selected || m_content.isSelected(bar);
     if (selected)
         m_p.fillRect(rect.adjusted(-kHalo, -kHalo, kHalo, kHalo), kSelectedHalo);
     const BarColours &colours = m_colours[int(train.category)];
@@ -82,7 +101,7 @@ void BarPainting::paintBar(const OccupancyBar &bar, const QRectF &rect)
         if (right > left)
             paintEstimated(m_p, QRectF(QPointF(left, rect.top()), QPointF(right, rect.bottom())), colours);
     }
-    paintOutline(m_p, rect, colours, outlineOf(train, selected));
+    paintOutline(m_p, rect, colours, outline);
 }
 
 double BarPainting::paintLabel(const OccupancyBar &bar, const QRectF &rect, double takenUntil, double nextLeft)

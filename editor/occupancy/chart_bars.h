@@ -25,9 +25,13 @@ public:
                 const QFontMetrics &metrics, const QRect &area);
 
     void paintRow(int row);
+    // A bar of the dragged train where the drag puts it: drawn as selected,
+    // without the findings of where it stood and without its label.
+    void paintMoved(const OccupancyBar &bar, const QRectF &rect);
 
 private:
     void paintBar(const OccupancyBar &bar, const QRectF &rect);
+    void paintBody(const OccupancyBar &bar, const QRectF &rect, Outline outline);
     // Writes bar's label and returns how far right it takes up its lane.
     double paintLabel(const OccupancyBar &bar, const QRectF &rect, double takenUntil, double nextLeft);
 

@@ -34,6 +34,10 @@ public:
     // Where the selected trains are: a bar of each with its row, of a train
     // through midnight the longer of its two.
     QList<std::pair<int, OccupancyBar>> selectedBars() const;
+    // The minutes the selected train is being dragged by (0: no drag); its
+    // bars are drawn where the drag would put them.
+    void setDragShift(int minutes) { m_dragShift = minutes; }
+    int dragShift() const { return m_selectedTrains.isEmpty() ? 0 : m_dragShift; }
 
     // The bars of row that may show between the x left and right, as a range
     // [first, second) of indices into the row's bars, in drawing order.
@@ -50,6 +54,7 @@ private:
     QList<int> m_offsets {0};
     QList<int> m_selectedLines;
     QList<int> m_selectedTrains; // indices of the selected lines' trains in the plan
+    int m_dragShift = 0;
 };
 
 } // namespace tgx

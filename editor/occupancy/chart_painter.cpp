@@ -4,6 +4,8 @@
 #include "occupancy/chart_bars.h"
 #include "occupancy/chart_frame.h"
 #include "occupancy/chart_legend.h"
+#include "occupancy/drag_label.h"
+#include "occupancy/time_axis.h"
 #include "trains/decoded_record.h"
 
 #include <QFontMetrics>
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tgx {
 
@@ -22,15 +25,9 @@ const QColor kBackground(255, 255, 255);
 const QColor kStripe(246, 246, 246);    // every other row
 const QColor kMargin(232, 232, 232);    // track column and hour labels
 const QColor kMarginLine(170, 170, 170);
-const QColor kHourLine(196, 196, 196);
-const QColor kMinorLine(232, 232, 232);
 const QColor kText(0, 0, 0);
 
 constexpr int kLabelPadding = 3;
-constexpr int kMinorSteps[] = {5, 10, 15, 30}; // minutes between the lines inside an hour
-constexpr double kMinorSpacing = 12;           // pixels the minor lines need at least
-constexpr int kClockLabelSteps[] = {15, 30, 60};     // minutes between times written as "06:30"
-constexpr int kHourLabelSteps[] = {1, 2, 3, 4, 6, 12}; // hours between bare hours
 
 // One painting of the chart into one frame.
 class ChartPainting {
@@ -60,6 +57,8 @@ public:
         paintTimeLines();
         for (int row = m_firstRow; row <= m_lastRow; ++row)
             m_bars.paintRow(row);
+        if (m_content.dragShift() != 0)
+            paintDraggedTrain();
         m_p.restore();
         paintHourLabels();
         paintTrackColumn();
@@ -80,61 +79,45 @@ private:
         }
     }
 
-    // The hour grid across the rows, with lighter lines inside the hours when there is room.
     void paintTimeLines()
     {
-        const double ppm = m_grid.pixelsPerMinute();
-        const int *minor = std::find_if(std::begin(kMinorSteps), std::end(kMinorSteps),
-                                        [ppm](int step) { return step * ppm >= kMinorSpacing; });
-        const int step = minor != std::end(kMinorSteps) ? *minor : 60;
-        const int first = std::max(0, int(std::floor(m_grid.minuteAt(m_timeArea.left()) / step)) * step);
-        const int last = std::min(kMinutesPerDay, int(std::ceil(m_grid.minuteAt(m_timeArea.right()))));
         const int bottom = std::min(m_frame.size.height(), m_frame.rowTop(m_lastRow + 1));
-        for (int minute = first; minute <= last; minute += step) {
-            m_p.setPen(minute % 60 == 0 ? kHourLine : kMinorLine);
-            const int x = int(std::lround(m_grid.x(minute)));
-            m_p.drawLine(x, m_timeArea.top(), x, bottom - 1);
-        }
-    }
-
-    // How often the time is written above the rows: as "06:30" every quarter,
-    // half or whole hour when that fits, else as the bare hour ("6") every
-    // one to twelve hours.
-    std::pair<int, bool> timeLabelStep() const
-    {
-        const double ppm = m_grid.pixelsPerMinute();
-        const double clockWidth = m_metrics.horizontalAdvance(QStringLiteral("00:00")) + 2 * kLabelPadding;
-        for (const int minutes : kClockLabelSteps) {
-            if (minutes * ppm >= clockWidth)
-                return {minutes, true};
-        }
-        const double hourWidth = m_metrics.horizontalAdvance(QStringLiteral("24")) + 2 * kLabelPadding;
-        const int *hours = std::find_if(std::begin(kHourLabelSteps), std::end(kHourLabelSteps) - 1,
-                                        [&](int step) { return step * 60 * ppm >= hourWidth; });
-        return {*hours * 60, false};
+        TimeAxis{m_grid}.paintLines(m_p, m_timeArea, bottom);
     }
 
     void paintHourLabels()
     {
         const QRect header(ChartLayout::kTrackColumnWidth, 0, m_timeArea.width(), ChartLayout::kHeaderHeight);
-        m_p.fillRect(header, kMargin);
-        m_p.setPen(kMarginLine);
-        m_p.drawLine(header.bottomLeft(), header.bottomRight());
-        const auto [step, clock] = timeLabelStep();
-        const int baseline = (ChartLayout::kHeaderHeight + m_metrics.ascent() - m_metrics.descent()) / 2;
-        // A time whose mark is scrolled away is not written, so no cut-off text shows.
-        const int first = std::max(0, int(std::ceil(m_grid.minuteAt(header.left()) / step)) * step);
-        m_p.save();
-        m_p.setClipRect(header);
-        for (int minute = first; minute < kMinutesPerDay && m_grid.x(minute) <= header.right(); minute += step) {
-            const double x = m_grid.x(minute);
-            m_p.setPen(kMarginLine);
-            m_p.drawLine(QPointF(x, header.bottom() - 4), QPointF(x, header.bottom()));
-            m_p.setPen(kText);
-            const QString text = clock ? clockText(minute) : QString::number(minute / 60);
-            m_p.drawText(QPointF(x + kLabelPadding, baseline), text);
+        TimeAxis{m_grid}.paintLabels(m_p, header, m_metrics);
+    }
+
+    // The dragged (selected) train's bars where the drag puts them, round
+    // the clock, with the shift written beside the first of them.
+    void paintDraggedTrain()
+    {
+        const int shift = m_content.dragShift() % kMinutesPerDay;
+        std::optional<QRectF> labelled;
+        for (int row = m_firstRow; row <= m_lastRow; ++row) {
+            for (const OccupancyBar &bar : m_content.plan().rows[row].bars) {
+                if (!m_content.isSelected(bar))
+                    continue;
+                for (const int wrap : {-kMinutesPerDay, 0, kMinutesPerDay}) {
+                    OccupancyBar moved = bar;
+                    moved.first += shift + wrap;
+                    moved.last += shift + wrap;
+                    moved.estimatedFirst += shift + wrap;
+                    moved.estimatedLast += shift + wrap;
+                    const QRectF rect = m_frame.barRect(row, moved);
+                    if (!rect.intersects(m_timeArea))
+                        continue;
+                    m_bars.paintMoved(moved, rect);
+                    if (!labelled)
+                        labelled = rect;
+                }
+            }
         }
-        m_p.restore();
+        if (labelled)
+            paintDragLabel(m_p, labelled->right(), labelled->center().y(), m_timeArea, m_content.dragShift());
     }
 
     void paintTrackColumn()

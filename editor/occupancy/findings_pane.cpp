@@ -33,7 +33,17 @@ FindingsPane::FindingsPane(QWidget *parent)
 
 void FindingsPane::setPlan(OccupancyPlan plan)
 {
-    m_findings->setPlan(std::move(plan));
+    m_findings->setFindings(DocumentFindings(std::move(plan), CrossTimetableFindings()));
+}
+
+void FindingsPane::setFindings(DocumentFindings findings)
+{
+    m_findings->setFindings(std::move(findings));
+}
+
+void FindingsPane::setCrossFindings(CrossTimetableFindings cross)
+{
+    m_findings->setFindings(DocumentFindings(m_findings->findings().plan(), std::move(cross)));
 }
 
 } // namespace tgx

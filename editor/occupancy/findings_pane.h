@@ -1,6 +1,6 @@
 #pragma once
 
-#include "occupancy/occupancy_plan.h"
+#include "line/document_findings.h"
 
 #include <QDockWidget>
 
@@ -22,6 +22,11 @@ public:
 
     // Shows the findings of plan; cheap enough for every keystroke.
     void setPlan(OccupancyPlan plan);
+    // Shows the findings of the document's own checks and those against
+    // the loaded timetables.
+    void setFindings(DocumentFindings findings);
+    // Shows the same own findings with new ones against the loaded timetables.
+    void setCrossFindings(CrossTimetableFindings cross);
     FindingsModel &findings() { return *m_findings; }
 
 signals:

@@ -8,7 +8,6 @@
 #include "occupancy/findings_model.h"
 
 #include <QAction>
-#include <QFontInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -29,25 +28,18 @@ const QString kPngFilter = QStringLiteral("Obrázek PNG (*.png)");
 const QString kPdfFilter = QStringLiteral("Dokument PDF (*.pdf)");
 const QString kSaveError = QStringLiteral("Error 00H0");
 
-constexpr double kZoomStep = 1.25;     // one wheel notch or key press
-constexpr double kNotchesPerView = 10; // wheel notches that scroll one view's width sideways
-constexpr int kWheelNotch = 120;       // angle delta of one wheel notch
 constexpr double kShownAround = 15;    // minutes shown before and after trains brought into view
 constexpr double kLegibleWidth = 60;   // pixels below which trains brought into view are zoomed in on
 
 } // namespace
 
 OccupancyChart::OccupancyChart(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent)
-    : QAbstractScrollArea(parent)
+    : DayScrollArea(ChartLayout::kTrackColumnWidth, ChartLayout::kHeaderHeight, TimeWindow(), parent)
     , m_prompts(prompts)
     , m_guard(guard)
     , m_store(store)
 {
     setObjectName(QStringLiteral("G9"));
-    setFocusPolicy(Qt::StrongFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     createSaveAction();
     updateScrollBars();
 }
@@ -63,6 +55,9 @@ void OccupancyChart::createSaveAction()
 
 void OccupancyChart::setPlan(OccupancyPlan plan)
 {
+    // A changed document may hold another train on the dragged one's line.
+    m_drag.cancel();
+    m_content.setDragShift(0);
     m_content.setPlan(std::move(plan));
     updateScrollBars();
     viewport()->update();
@@ -79,19 +74,18 @@ void OccupancyChart::showTrains(const QList<int> &lines)
     m_content.setSelectedLines(lines);
     const auto bars = m_content.selectedBars();
     if (!bars.isEmpty())
-        bringIntoView(bars);
+        bringTrainsIntoView(bars);
     viewport()->update();
 }
 
-void OccupancyChart::bringIntoView(const QList<std::pair<int, OccupancyBar>> &bars)
+void OccupancyChart::bringTrainsIntoView(const QList<std::pair<int, OccupancyBar>> &bars)
 {
     int first = kMinutesPerDay, end = 0;
     for (const auto &[row, bar] : bars) {
         first = std::min(first, bar.first);
         end = std::max(end, bar.last + 1);
     }
-    m_window.bringIntoView(first, end, kShownAround, timeAreaWidth(), kLegibleWidth);
-    updateScrollBars();
+    zoomIntoView(first, end, kShownAround, kLegibleWidth);
     showRowsOf(bars);
 }
 
@@ -101,11 +95,7 @@ void OccupancyChart::showSelectedTrain()
     if (bars.isEmpty())
         return;
     const OccupancyBar &bar = bars.first().second;
-    // A bar already partly on screen stays where it is; another is brought in
-    // with a quarter of the view before it, so that what precedes it shows.
-    if (bar.last < m_window.left() || bar.first > m_window.left() + m_window.span())
-        m_window.scrollTo(bar.first - m_window.span() / 4);
-    updateScrollBars();
+    bringIntoView(bar.first, bar.last);
     showRowsOf({bars.first()});
     viewport()->update();
 }
@@ -132,108 +122,41 @@ void OccupancyChart::setSummaryOf(std::function<QString(int)> summaryOf)
     m_summaryOf = std::move(summaryOf);
 }
 
-double OccupancyChart::timeAreaWidth() const
-{
-    return std::max(1, viewport()->width() - ChartLayout::kTrackColumnWidth);
-}
-
 ChartFrame OccupancyChart::frame() const
 {
-    return {viewport()->size(), m_window.grid(ChartLayout::kTrackColumnWidth, timeAreaWidth()),
-            verticalScrollBar()->value(), m_content.rowOffsets()};
-}
-
-int OccupancyChart::rowsAreaHeight() const
-{
-    return std::max(0, viewport()->height() - ChartLayout::kHeaderHeight - ChartLayout::kLegendHeight);
-}
-
-QFont OccupancyChart::chartFont() const
-{
-    // A pixel size takes the same room on the screen, in a PNG and in a PDF.
-    QFont pixelSized = font();
-    pixelSized.setPixelSize(QFontInfo(font()).pixelSize());
-    return pixelSized;
+    return {viewport()->size(), grid(), verticalScrollBar()->value(), m_content.rowOffsets()};
 }
 
 void OccupancyChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(viewport());
-    paintChart(painter, m_content, frame(), chartFont());
+    paintChart(painter, m_content, frame(), viewFont());
 }
 
-void OccupancyChart::resizeEvent(QResizeEvent *event)
+int OccupancyChart::contentHeight() const
 {
-    QAbstractScrollArea::resizeEvent(event);
-    updateScrollBars();
+    return m_content.rowOffsets().last();
 }
 
-void OccupancyChart::updateScrollBars()
+int OccupancyChart::verticalStep() const
 {
-    m_settingScrollBars = true;
-    const double pixelsPerMinute = timeAreaWidth() / m_window.span();
-    QScrollBar *sideways = horizontalScrollBar();
-    sideways->setRange(0, int(std::lround((kMinutesPerDay - m_window.span()) * pixelsPerMinute)));
-    sideways->setPageStep(int(timeAreaWidth()));
-    sideways->setSingleStep(std::max(1, int(timeAreaWidth() / kNotchesPerView)));
-    sideways->setValue(int(std::lround(m_window.left() * pixelsPerMinute)));
-    const int rowsHeight = rowsAreaHeight();
-    QScrollBar *down = verticalScrollBar();
-    down->setRange(0, std::max(0, m_content.rowOffsets().last() - rowsHeight));
-    down->setPageStep(rowsHeight);
-    down->setSingleStep(ChartLayout::kRowHeight);
-    m_settingScrollBars = false;
+    return ChartLayout::kRowHeight;
 }
 
-void OccupancyChart::scrollContentsBy(int dx, int)
+int OccupancyChart::footerHeight() const
 {
-    if (dx != 0 && !m_settingScrollBars)
-        m_window.scrollTo(horizontalScrollBar()->value() / (timeAreaWidth() / m_window.span()));
-    viewport()->update();
-}
-
-void OccupancyChart::zoom(double factor, double anchorX)
-{
-    const double anchor = std::clamp((anchorX - ChartLayout::kTrackColumnWidth) / timeAreaWidth(), 0.0, 1.0);
-    m_window.zoom(factor, anchor);
-    updateScrollBars();
-    viewport()->update();
-}
-
-void OccupancyChart::scrollSideways(double notches)
-{
-    m_window.scrollTo(m_window.left() - notches * m_window.span() / kNotchesPerView);
-    updateScrollBars();
-    viewport()->update();
-}
-
-void OccupancyChart::wheelEvent(QWheelEvent *event)
-{
-    const QPoint delta = event->angleDelta();
-    if (event->modifiers() & Qt::ControlModifier) {
-        zoom(std::pow(kZoomStep, delta.y() / double(kWheelNotch)), event->position().x());
-    } else if (event->position().x() < ChartLayout::kTrackColumnWidth && delta.x() == 0
-               && !(event->modifiers() & Qt::ShiftModifier)) {
-        // Over the track column the wheel moves the rows, should they not fit.
-        verticalScrollBar()->setValue(verticalScrollBar()->value() - delta.y() * ChartLayout::kRowHeight / kWheelNotch);
-    } else {
-        scrollSideways((delta.x() != 0 ? delta.x() : delta.y()) / double(kWheelNotch));
-    }
-    event->accept();
+    return ChartLayout::kLegendHeight;
 }
 
 void OccupancyChart::keyPressEvent(QKeyEvent *event)
 {
-    // "+" may need Shift, and Ctrl++ and the keypad count as well; "=" shares the key with "+" on many keyboards.
-    const bool plain = !(event->modifiers() & ~(Qt::ControlModifier | Qt::ShiftModifier | Qt::KeypadModifier));
-    const int key = event->key();
-    if (plain && (key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus)) {
-        const double centre = ChartLayout::kTrackColumnWidth + timeAreaWidth() / 2;
-        zoom(key == Qt::Key_Minus ? 1 / kZoomStep : kZoomStep, centre);
+    if (event->key() == Qt::Key_Escape && m_drag.active()) {
+        m_drag.cancel();
+        showDrag();
         event->accept();
         return;
     }
-    QAbstractScrollArea::keyPressEvent(event);
+    DayScrollArea::keyPressEvent(event);
 }
 
 const OccupancyBar *OccupancyChart::barAt(QPoint pos, int *row) const
@@ -263,18 +186,44 @@ void OccupancyChart::mousePressEvent(QMouseEvent *event)
     // A click beside the bars leaves the selection as it is.
     const auto line = event->button() == Qt::LeftButton ? lineAt(event->position().toPoint()) : std::nullopt;
     if (!line) {
-        QAbstractScrollArea::mousePressEvent(event);
+        DayScrollArea::mousePressEvent(event);
         return;
     }
     setSelectedLine(line);
     emit trainClicked(*line);
+    m_drag.start(*line, minuteAt(event->position()));
+}
+
+void OccupancyChart::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_drag.active() && m_drag.moveTo(minuteAt(event->position())))
+        showDrag();
+    DayScrollArea::mouseMoveEvent(event);
+}
+
+void OccupancyChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_drag.active()) {
+        DayScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    const auto move = m_drag.finish();
+    showDrag();
+    if (move)
+        emit trainDragged(move->line, move->minutes);
+}
+
+void OccupancyChart::showDrag()
+{
+    m_content.setDragShift(m_drag.minutes());
+    viewport()->update();
 }
 
 void OccupancyChart::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const auto line = event->button() == Qt::LeftButton ? lineAt(event->position().toPoint()) : std::nullopt;
     if (!line) {
-        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        DayScrollArea::mouseDoubleClickEvent(event);
         return;
     }
     setSelectedLine(line);
@@ -288,7 +237,7 @@ bool OccupancyChart::viewportEvent(QEvent *event)
         showToolTip(help->pos(), help->globalPos());
         return true;
     }
-    return QAbstractScrollArea::viewportEvent(event);
+    return DayScrollArea::viewportEvent(event);
 }
 
 void OccupancyChart::showToolTip(const QPoint &pos, const QPoint &globalPos)
@@ -315,7 +264,7 @@ void OccupancyChart::H0Click()
                                                        : std::nullopt;
     const ChartImageFile file = chartImageFile(chosen->path, format);
     const ChartFrame wholeDay = wholeDayFrame(frame().grid.pixelsPerMinute(), m_content.rowOffsets());
-    const QFont font = chartFont();
+    const QFont font = viewFont();
     m_store.write(file.path, chartImageBytes(file, wholeDay.size, [&](QPainter &painter) {
         paintChart(painter, m_content, wholeDay, font);
     }));

@@ -33,7 +33,7 @@ TimeGrid TimeWindow::grid(double areaLeft, double areaWidth) const
 void TimeWindow::zoom(double factor, double anchor)
 {
     const double anchored = m_left + anchor * m_span;
-    m_span = std::clamp(m_span / factor, kNarrowestSpan, kWidestSpan);
+    m_span = std::clamp(m_span / factor, m_narrowestSpan, kWidestSpan);
     scrollTo(anchored - anchor * m_span);
 }
 

@@ -75,7 +75,7 @@ private slots:
             "E1=Editace", "E2=Přidat vlak...@F2", "E3=Upravit vlak...@F5", "E4=Odebrat vlak    @Del",
             "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y@Ctrl+Shift+Z", "G3=Kopírovat vlak...@Ctrl+D",
             "G4=Opakovat vlak...@Ctrl+R", "G5=Najít vlak...@Ctrl+F", "G6=Seřadit vlaky podle času@Ctrl+Shift+T",
-            "E5=Zobrazit", "E9=Grafikon@Ctrl+1", "F0=Zdrojový kód@Ctrl+2", "G7=Obsazení kolejí@Ctrl+3@F6",
+            "E5=Zobrazit", "E9=Grafikon@Ctrl+1", "F0=Zdrojový kód@Ctrl+2", "G7=Obsazení kolejí@Ctrl+3@F6", "L0=Grafikon trati@Ctrl+4@F7",
             "F1=Nápověda", "F2=Nápověda pro TGX editor@F1", "F3=-", "F4=O programu TGX editor"}));
     }
 
@@ -96,7 +96,7 @@ private slots:
             }
         }
         QCOMPARE(items, (QStringList{"|8", "B8=Nový", "B9=Otevřít", "C0=Uložit", "|15", "C2=Přidat vlak",
-                                     "C3=Upravit vlak", "C4=Odstranit vlak", "|15", "C9=Nápověda", "|15", "G8=Obsazení kolejí"}));
+                                     "C3=Upravit vlak", "C4=Odstranit vlak", "|15", "C9=Nápověda", "|15", "G8=Obsazení kolejí", "L1=Grafikon trati"}));
     }
 
     void toolBarCanBeRearrangedAndReset()

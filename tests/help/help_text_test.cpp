@@ -20,6 +20,7 @@ const QStringList kHeadings = {
     QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
     QStringLiteral("Ovládání z klávesnice"),
     QStringLiteral("Výsledek příkazů"),
+    QStringLiteral("Grafikon trati"),
 };
 
 // The guide's first 83 lines, as they were before the occupancy section came

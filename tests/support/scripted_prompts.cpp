@@ -19,6 +19,7 @@ void ScriptedPrompts::reset()
     fileRequests.clear();
     m_answers.clear();
     m_files.clear();
+    m_fileLists.clear();
 }
 
 void ScriptedPrompts::inform(const QString &text)
@@ -72,6 +73,20 @@ std::optional<QString> ScriptedPrompts::openFileName(const FileDialogRequest &re
 {
     const auto file = nextFile(QStringLiteral("open: "), request);
     return file ? std::optional<QString>(file->path) : std::nullopt;
+}
+
+QStringList ScriptedPrompts::openFileNames(const FileDialogRequest &request)
+{
+    const QString what = QStringLiteral("open files: ");
+    shown << what + request.filter;
+    fileRequests << request;
+    if (m_fileLists.empty()) {
+        unexpected << what;
+        return {};
+    }
+    const QStringList paths = m_fileLists.front();
+    m_fileLists.pop_front();
+    return paths;
 }
 
 std::optional<ChosenFile> ScriptedPrompts::saveFile(const FileDialogRequest &request)

@@ -14,7 +14,7 @@ namespace tgx::test {
 // recorded in unexpected(), answered with Cancel or a cancelled dialog.
 class ScriptedPrompts : public Prompts {
 public:
-    // What was shown: "info: ...", "error: ...", "ask: ...", "open: <filter>", "save: <preset>".
+    // What was shown: "info: ...", "error: ...", "ask: ...", "open: <preset>", "save: <preset>".
     QStringList shown;
     QStringList unexpected;
 
@@ -23,11 +23,14 @@ public:
     // dialog that does not tell.
     void chooseFile(const QString &path, const QString &filter = {}) { m_files.push_back({path, filter}); }
     void cancelFileDialog() { m_files.push_back({}); }
+    // The answer of the next dialog that chooses several files; an empty
+    // list cancels it. Shown as "open files: <filter>".
+    void chooseFiles(const QStringList &paths) { m_fileLists.push_back(paths); }
     QList<FileDialogRequest> fileRequests; // every file dialog, in order
 
     // The texts of information boxes and error reports alone, in order.
     QStringList messages() const;
-    bool scriptUsedUp() const { return m_answers.empty() && m_files.empty(); }
+    bool scriptUsedUp() const { return m_answers.empty() && m_files.empty() && m_fileLists.empty(); }
     void reset();
 
     void inform(const QString &text) override;
@@ -35,6 +38,7 @@ public:
     Answer askYesNo(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
+    QStringList openFileNames(const FileDialogRequest &request) override;
     std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
 
 private:
@@ -43,6 +47,7 @@ private:
 
     std::deque<Answer> m_answers;
     std::deque<ChosenFile> m_files;
+    std::deque<QStringList> m_fileLists;
 };
 
 } // namespace tgx::test
