@@ -34,6 +34,15 @@ std::optional<int> TrainListModel::rowOf(int documentLine) const
     return int(found - lines.begin());
 }
 
+std::optional<int> TrainListModel::nearestRow(int documentLine) const
+{
+    const auto &lines = m_trains.lines;
+    if (lines.isEmpty())
+        return std::nullopt;
+    const auto found = std::lower_bound(lines.begin(), lines.end(), documentLine);
+    return int(std::min(found - lines.begin(), lines.size() - 1));
+}
+
 int TrainListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_trains.size());
