@@ -57,6 +57,7 @@ void timeNinetyNineCopies(test::App &app)
 void measureRepeatsAndSort(test::App &app, int trains)
 {
     constexpr int kRepeats = 100;
+    app.lines().setText(sampleTimetable(trains).join(u'\n') + u'\n'); // with an empty history
     const double opened = heapMb();
     const double start = threadMs();
     for (int i = 0; i < kRepeats; ++i)
@@ -67,10 +68,11 @@ void measureRepeatsAndSort(test::App &app, int trains)
     const double sorted = heapMb();
     for (int i = 0; i <= kRepeats; ++i)
         app.trigger("G1");
+    const double undone = heapMb();
     std::printf("%d trains, heap: opened %.1f MB; after %d repeats %.1f MB (+%.1f MB, %.1f kB a repeat, %.0f ms a "
                 "repeat); after sorting %.1f MB (+%.1f MB); all undone: %.1f MB, %d trains\n",
                 trains, opened, kRepeats, repeated, repeated - opened, (repeated - opened) * 1024 / kRepeats, repeatMs,
-                sorted, sorted - repeated, heapMb(), app.main().trainList().rowCount());
+                sorted, sorted - repeated, undone, app.main().trainList().rowCount());
 }
 
 // Sorting and undoing, ten times: the memory after the last cycle against

@@ -1,14 +1,20 @@
 #include "document/document_history.h"
 
+#include "document/freed_memory.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace tgx {
 
 namespace {
+
+// A command that writes this many lines frees as many, and more, when undone.
+constexpr int kLargeCommand = 10000;
 
 // Puts change.after in place of change.before in blocks.
 void replaceBlocks(QStringList &blocks, const LineChange &change)
@@ -71,6 +77,8 @@ void DocumentHistory::end()
     if (m_restarting)
         restart();
     announce();
+    if (std::exchange(m_linesWritten, 0) >= kLargeCommand)
+        releaseFreedMemory();
 }
 
 std::optional<int> DocumentHistory::undo()
@@ -100,9 +108,12 @@ void DocumentHistory::markSaved()
 void DocumentHistory::contentsChange(int position, int /*removed*/, int added)
 {
     m_changed = true;
-    if (m_restarting)
-        return; // the whole text is read when the command ends
+    if (m_restarting) {
+        m_linesWritten = kLargeCommand; // the whole text is read when the command ends
+        return;
+    }
     LineChange change = takeChange(position, added);
+    m_linesWritten += int(change.after.size());
     if (!m_replaying)
         keep(std::move(change));
 }

@@ -73,6 +73,7 @@ private:
     bool m_restarting = false;     // the open command replaces the whole text
     bool m_replaying = false;      // an undo or redo is writing: nothing to keep
     bool m_changed = false;        // the text changed since the last changed()
+    int m_linesWritten = 0;        // by the open command
     bool m_modified = false;       // as last said
     bool m_undoAvailable = false;  // as last said
     bool m_redoAvailable = false;  // as last said
