@@ -6,12 +6,12 @@
 #include "app_fixture.h"
 #include "bench_support.h"
 #include "document/train_list_model.h"
+#include "editing/range_field.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListView>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 
 #include <malloc.h>
@@ -38,7 +38,7 @@ void repeatFirstTrain(test::App &app, int copies)
     auto *list = app.main().findChild<QListView *>(QStringLiteral("B1"));
     list->setCurrentIndex(list->model()->index(0, 0));
     app.trigger("G4");
-    app.forms->A5.findChild<QSpinBox *>(QStringLiteral("B1"))->setValue(copies);
+    app.forms->A5.findChild<RangeField *>(QStringLiteral("B1"))->setNumber(copies);
     QTest::mouseClick(app.forms->A5.findChild<QPushButton *>(QStringLiteral("B7")), Qt::LeftButton);
 }
 

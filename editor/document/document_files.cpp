@@ -114,6 +114,7 @@ void DocumentFiles::newDocument()
     m_state.DocumentFileName.clear();
     m_view.showFileName(kNewDocumentStatus);
     m_view.resetSimulatorChoice();
+    m_view.documentReplaced();
 }
 
 void DocumentFiles::openDocument()
@@ -135,6 +136,7 @@ void DocumentFiles::openFile(const QString &path)
     m_state.DocumentFileName = path;
     m_state.DocumentModified = false;
     m_view.showFileName(path);
+    m_view.documentReplaced();
     const QStringList warnings = HeaderRules::openWarnings(path, m_lines.line(HeaderLine::Encoding),
                                                            m_lines.line(HeaderLine::Editor));
     for (const QString &warning : warnings)

@@ -16,6 +16,7 @@ public:
     virtual ~DocumentFilesView() = default;
     virtual void showFileName(const QString &text) = 0; // status panel 1
     virtual void resetSimulatorChoice() = 0;            // the properties dialog's simulator list
+    virtual void documentReplaced() = 0;                // New or Open put another document in place
 };
 
 // The document's life on disk: New, Open, Save, Save as, and the question

@@ -104,11 +104,14 @@ private:
     void selectTrainLine(std::optional<int> line); // selects nothing when the line holds no listed train
     void selectTrainRow(int row);
     void findFrom(int row, const QString &text); // the first matching train from row on
+    int searchStart(bool afterCurrent) const;
+    bool sourceViewShown() const;
     void layOutViews();
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
 
     void showFileName(const QString &text) override;
     void resetSimulatorChoice() override;
+    void documentReplaced() override;
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;

@@ -4,12 +4,12 @@
 #include "document/document_lines.h"
 #include "document/header_lines.h"
 #include "document/train_list_model.h"
+#include "editing/range_field.h"
 
 #include <QAction>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTextBlock>
 #include <QTest>
 
@@ -104,7 +104,7 @@ void run(App &app, Command command)
     case Command::RepeatTrain:
     case Command::RepeatTrain99Times:
         app.trigger("G4");
-        app.forms->A5.findChild<QSpinBox *>(QStringLiteral("B1"))->setValue(command == Command::RepeatTrain ? 3 : 99);
+        app.forms->A5.findChild<RangeField *>(QStringLiteral("B1"))->setNumber(command == Command::RepeatTrain ? 3 : 99);
         return QTest::mouseClick(app.forms->A5.findChild<QPushButton *>(QStringLiteral("B7")), Qt::LeftButton);
     case Command::SortTrains:
         return app.trigger("G6");
