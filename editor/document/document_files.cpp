@@ -74,17 +74,26 @@ void DocumentFiles::saveUnguarded(const QString &fileName, bool &written)
     stampHeader();
     const QByteArray bytes = FileBytes::fromText(m_lines.text());
     m_store.write(fileName, bytes);
+    m_lines.markSaved();
     m_state.DocumentModified = false;
     written = true;
     m_watch.remember(fileName, bytes);
 }
 
+// A stamp line is written only where it differs, so that saving a document
+// that holds the stamp already changes nothing the history keeps.
 void DocumentFiles::stampHeader()
 {
+    const std::pair<int, QString> stamp[] = {
+        {HeaderLine::Encoding, HeaderRules::kEncodingMarker},
+        {HeaderLine::Editor, HeaderRules::kEditorStamp},
+        {HeaderLine::TrainCount, HeaderRules::trainCountText(m_lines.lineCount())},
+    };
     const DocumentLines::Step step(m_lines, DocumentLines::Step::JoinLast);
-    m_lines.replaceLine(HeaderLine::Encoding, HeaderRules::kEncodingMarker);
-    m_lines.replaceLine(HeaderLine::Editor, HeaderRules::kEditorStamp);
-    m_lines.replaceLine(HeaderLine::TrainCount, HeaderRules::trainCountText(m_lines.lineCount()));
+    for (const auto &[line, text] : stamp) {
+        if (m_lines.line(line) != text)
+            m_lines.replaceLine(line, text);
+    }
 }
 
 bool DocumentFiles::SaveDocumentAs()
@@ -109,6 +118,7 @@ void DocumentFiles::newDocument()
     if (!AskToSaveChanges())
         return;
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
+    m_lines.markSaved();
     m_state.DocumentModified = false;
     m_state.DocumentFileName.clear();
     m_view.showFileName(kNewDocumentStatus);
@@ -133,6 +143,7 @@ void DocumentFiles::openFile(const QString &path)
     const QByteArray bytes = m_store.read(path);
     const QString text = FileBytes::toText(bytes);
     m_lines.setText(text);
+    m_lines.markSaved();
     m_state.DocumentFileName = path;
     m_state.DocumentModified = false;
     m_view.showFileName(path);
