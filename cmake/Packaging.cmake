@@ -36,6 +36,8 @@ set(CPACK_STRIP_FILES ON)
 # The packaged install runs with the prefix /usr and the staging folder as
 # DESTDIR, so what is written at install time (zifrol.pc) names /usr.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL editor zifrol_runtime zifrol_development)
 

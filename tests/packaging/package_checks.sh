@@ -25,7 +25,7 @@ deb() {
 
 build_package() {
   rm -rf "$scratch"
-  mkdir -p "$scratch/out"
+  mkdir -p "$scratch/out" "$scratch/unpacked"
   "${CPACK:-cpack}" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log"; fail "cpack -G DEB"; }
   local package name

@@ -83,15 +83,17 @@ int pixelsOfHue(const QImage &image, int from, int to)
     return count;
 }
 
-// A row holds a station line when most of it is a mid grey.
+// A row holds a station line when most of it is a mid grey, the line, or a
+// strong colour, a train standing at the station.
 bool rowIsStationLine(const QImage &image, int y)
 {
-    int grey = 0;
+    int onLine = 0;
     for (int x = 0; x < image.width(); ++x) {
         const QColor colour = QColor::fromRgb(image.pixel(x, y));
-        grey += colour.hsvSaturation() < 40 && colour.value() > 70 && colour.value() < 180;
+        const bool grey = colour.hsvSaturation() < 40 && colour.value() > 70 && colour.value() < 180;
+        onLine += grey || colour.hsvSaturation() > 130;
     }
-    return grey >= image.width() / 3;
+    return onLine >= image.width() / 2;
 }
 
 // Separate bands of station-line rows, the rim excluded.
