@@ -44,6 +44,9 @@ set(CPACK_COMPONENTS_ALL editor zifrol_runtime zifrol_development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The shlibs entry of the library's package, from which dpkg-shlibdeps makes
+# its callers' dependencies.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 set(CPACK_DEBIAN_EDITOR_PACKAGE_SECTION editors)
@@ -59,7 +62,6 @@ station's tracks and checks the timetable as it is edited. The files are
 written byte for byte as the simulators read them. The interface is in Czech.")
 
 set(CPACK_DEBIAN_ZIFROL_RUNTIME_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_ZIFROL_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_COMPONENT_ZIFROL_RUNTIME_DESCRIPTION
 "counter step of the Zelto Edice 246 simulators
