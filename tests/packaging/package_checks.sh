@@ -226,7 +226,7 @@ check_zifrol_development() {
   cp -a "$scratch/unpacked/$library/." "$sysroot"
   cp -a "$scratch/unpacked/$development/." "$sysroot"
   export PKG_CONFIG_LIBDIR=$sysroot$libdir/pkgconfig PKG_CONFIG_SYSROOT_DIR=$sysroot
-  [ "$(pkg-config --variable=prefix zifrol)" = /usr ] || fail "zifrol.pc has the prefix $(pkg-config --variable=prefix zifrol)"
+  grep -qx "prefix=/usr" "$sysroot$libdir/pkgconfig/zifrol.pc" || fail "zifrol.pc does not name the prefix /usr"
   [ "$(pkg-config --modversion zifrol)" = "16.3.2006" ] || fail "pkg-config zifrol has the wrong version"
   flags=$(pkg-config --cflags --libs zifrol)
   cat >"$scratch/caller.cpp" <<'CPP'
