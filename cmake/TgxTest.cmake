@@ -1,6 +1,7 @@
 # tgx_add_test(NAME name SOURCES ... LIBS ...)
 # One Qt Test executable per area, registered with CTest. Every test runs on the
-# offscreen platform, so no display is needed.
+# offscreen platform, so no display is needed, and keeps its state and
+# settings (recovery copies, recent files) in the build tree, not the user's home.
 #
 # The many test programs share one precompiled header of the Qt headers they
 # use, compiled once for the tree (tgx_test_headers) instead of parsed again
@@ -25,6 +26,6 @@ function(tgx_add_test)
   target_compile_options(${T_NAME} PRIVATE ${tgx_test_flags})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-home/state;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/config"
     TIMEOUT 300)
 endfunction()

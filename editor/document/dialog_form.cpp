@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
 
 #include <limits>
 
@@ -20,6 +21,7 @@ DialogForm::DialogForm(QWidget &mainWindow, ErrorGuard &guard, QString closeErro
     , m_showErrorText(std::move(showErrorText))
 {
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    m_mainWindow.installEventFilter(this);
 }
 
 void DialogForm::FormClose()
@@ -37,14 +39,37 @@ void DialogForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (m_fixedPlace) {
+    keepAboveMainWindow();
+    if (m_fixedPlace)
         placeOnDesktop(*this, *m_fixedPlace);
-    } else if (!m_placed) {
-        centreOnDesktop(*this);
-        m_placed = true;
-    }
+    else
+        centreOver(*this, m_mainWindow);
     if (!m_showErrorText.isEmpty())
         m_guard.runHandler(m_showErrorText, [this] { FormShow(); });
+}
+
+// The window system keeps a window above its transient parent. The main
+// window gets its native window when first shown; a dialog opened before that
+// has nothing to stay above.
+void DialogForm::keepAboveMainWindow()
+{
+    QWindow *own = windowHandle();
+    QWindow *main = m_mainWindow.window()->windowHandle();
+    if (own && main)
+        own->setTransientParent(main);
+}
+
+// A click on the disabled main window, or the window manager making it the
+// active window, must not leave the open dialog hidden behind it: the
+// program would look hung.
+bool DialogForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool reachesMainWindow = event->type() == QEvent::WindowActivate || event->type() == QEvent::MouseButtonPress;
+    if (watched == &m_mainWindow && reachesMainWindow && isVisible() && !m_mainWindow.isEnabled()) {
+        raise();
+        activateWindow();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void DialogForm::closeEvent(QCloseEvent *event)

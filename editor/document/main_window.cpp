@@ -5,12 +5,15 @@
 #include "document/header_lines.h"
 #include "document/prompts.h"
 #include "document/properties_dialog.h"
+#include "document/recovery_keeper.h"
 #include "document/source_view.h"
 #include "document/status_panel.h"
 #include "document/tool_bar_images.h"
 #include "document/train_list_export.h"
 #include "document/train_list_model.h"
 #include "document/window_placement.h"
+#include "editing/find_bar.h"
+#include "editing/repeat_train_dialog.h"
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
 #include "occupancy/occupancy_chart.h"
@@ -70,6 +73,7 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
     m_state.DocumentModified = false;
     showFileName(DocumentFiles::kNewDocumentStatus);
+    keepFiles();
 }
 
 TA0::~TA0() = default;
@@ -81,6 +85,9 @@ void TA0::setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train, R
     m_about = about;
     m_train = train;
     m_repeat = repeat;
+    // A train the user has just written is shown, wherever it went.
+    connect(m_train, &TA4::trainStored, this, &TA0::showLine);
+    connect(m_repeat, &RepeatTrainDialog::copiesAppended, this, &TA0::showLine);
 }
 
 void TA0::createStatusBar()
@@ -224,6 +231,12 @@ void TA0::showFileName(const QString &text)
 void TA0::resetSimulatorChoice()
 {
     m_properties->resetSimulatorChoice();
+}
+
+// What was being searched for belongs to the document that is gone.
+void TA0::documentReplaced()
+{
+    m_H3->reset();
 }
 
 } // namespace tgx

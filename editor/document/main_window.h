@@ -3,10 +3,13 @@
 #include "document/document_files.h"
 #include "document/document_lines.h"
 #include "document/document_state.h"
+#include "document/recent_files.h"
 #include "document/source_text_buffer.h"
 #include "document/train_selection.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -22,6 +25,8 @@ class FindingsPane;
 class OccupancyChart;
 class RepeatTrainDialog;
 class Prompts;
+class RecoveryFolder;
+class RecoveryKeeper;
 class StatusPanel;
 class TA1;
 class TA4;
@@ -75,6 +80,12 @@ public:
     // Opens a file as Open does after its dialog, inside Open's guard: for
     // the file the program is started with.
     void openFile(const QString &path);
+    // Opens a file as Open does after its dialog, after the question about
+    // unsaved changes: a dropped file, a recent one.
+    void openPath(const QString &path);
+    // Offers the unsaved work of an editor that ended without closing; true
+    // when it was taken.
+    bool offerRecovery();
 
     QMenu *createPopupMenu() override; // the window's context menu
 
@@ -101,11 +112,21 @@ private:
     void selectTrainLine(std::optional<int> line); // selects nothing when the line holds no listed train
     void selectTrainRow(int row);
     void findFrom(int row, const QString &text); // the first matching train from row on
+    int searchStart(bool afterCurrent) const;
+    bool sourceViewShown() const;
     void layOutViews();
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
 
+    void keepFiles(); // recovery copy, outside changes, drops
+    void createRecentFilesMenu(QMenu *D1);
+    void fileBaselineChanged();
+    void lookAtFile();
+    void fillRecentMenu();
+    void openRecentFile(const QString &path);
+
     void showFileName(const QString &text) override;
     void resetSimulatorChoice() override;
+    void documentReplaced() override;
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;
@@ -136,6 +157,11 @@ private:
     OccupancyChart *m_G9 = nullptr; // track occupancy view
     FindingsPane *m_H1 = nullptr;   // "Kontrola grafikonu", below the views
     bool m_placed = false;
+
+    RecentFiles m_recent;
+    QMenu *m_recentMenu = nullptr; // "Nedávné soubory"
+    std::unique_ptr<RecoveryFolder> m_recoveryFolder;
+    std::unique_ptr<RecoveryKeeper> m_recovery; // uses the folder, so goes first
 };
 
 } // namespace tgx

@@ -1,6 +1,7 @@
 #include "document/main_window.h"
 
 #include "document/error_guard.h"
+#include "document/menu_keys.h"
 #include "document/tool_bar.h"
 #include "document/tool_bar_images.h"
 
@@ -50,11 +51,14 @@ void TA0::createMenus()
     D3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction *D4 = command("D4", QStringLiteral("Uložit"), &TA0::D4Click, QStringLiteral("Error 00D4"));
     D4->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    D1->addActions({D2, D3, D4});
-    D1->addAction(command("D5", QStringLiteral("Uložit jako..."), &TA0::D5Click, QStringLiteral("Error 00D5")));
+    QAction *D5 = command("D5", QStringLiteral("Uložit jako..."), &TA0::D5Click, QStringLiteral("Error 00D5"));
+    D5->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    D1->addActions({D2, D3, D4, D5});
     separator(D1, "D6");
     D1->addAction(command("D7", QStringLiteral("Export"), &TA0::D7Click, QStringLiteral("Error 00D7")));
-    D1->addAction(command("D8", QStringLiteral("Vlastnosti..."), &TA0::D8Click, QStringLiteral("Error 00D8")));
+    QAction *D8 = command("D8", QStringLiteral("Vlastnosti..."), &TA0::D8Click, QStringLiteral("Error 00D8"));
+    D8->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
+    D1->addAction(D8);
     separator(D1, "D9");
     D1->addAction(command("E0", QStringLiteral("Konec"), &TA0::E0Click, QStringLiteral("Error 00E0")));
 
@@ -73,7 +77,9 @@ void TA0::createMenus()
     m_E9 = command("E9", QStringLiteral("Grafikon"), &TA0::E9Click, QStringLiteral("Error 00E9"));
     m_F0 = command("F0", QStringLiteral("Zdrojový kód"), &TA0::F0Click, QStringLiteral("Error 00F0"));
     m_G7 = command("G7", QStringLiteral("Obsazení kolejí"), &TA0::G7Click, QStringLiteral("Error 00G7"));
-    m_G7->setShortcut(QKeySequence(Qt::Key_F6));
+    m_E9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    m_F0->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    m_G7->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_3), QKeySequence(Qt::Key_F6)});
     auto *views = new QActionGroup(this);
     for (QAction *view : {m_E9, m_F0, m_G7}) {
         view->setCheckable(true);
@@ -88,6 +94,8 @@ void TA0::createMenus()
     F1->addAction(F2);
     separator(F1, "F3");
     F1->addAction(command("F4", QStringLiteral("O programu TGX editor"), &TA0::F4Click, QStringLiteral("Error 00F4")));
+    createRecentFilesMenu(D1);
+    makeMenusKeyboardReachable(*D0);
 }
 
 void TA0::createToolBar()

@@ -7,6 +7,7 @@
 #include "editing/repeat_train_dialog.h"
 #include "editing/train_find.h"
 #include "editing/train_sort.h"
+#include "occupancy/occupancy_chart.h"
 
 #include <QAction>
 #include <QListView>
@@ -64,6 +65,7 @@ void TA0::createHistoryCommands(QMenu *editMenu)
     QAction *G5 = command("G5", QStringLiteral("Najít vlak..."), &TA0::G5Click, QStringLiteral("Error 00G5"));
     G5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     QAction *G6 = command("G6", QStringLiteral("Seřadit vlaky podle času"), &TA0::G6Click, QStringLiteral("Error 00G6"));
+    G6->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     editMenu->addActions({m_G1, m_G2, G3, G4, G5, G6});
 
     // The source view's history is the document's: typing there, Ctrl+Z in
@@ -109,11 +111,9 @@ void TA0::G4Click()
     openDialog(m_repeat);
 }
 
-// Finding selects in the train list, so the source view gives way to it.
+// Finding searches the trains of the view that shows.
 void TA0::G5Click()
 {
-    if (m_B0->isVisible())
-        E9Click();
     m_H3->open();
     layOutViews();
 }
@@ -133,7 +133,22 @@ void TA0::findFrom(int row, const QString &text)
     const int found = findTrain(m_trainList->summaries(), text, row);
     m_H3->setFound(found >= 0);
     if (found >= 0)
-        selectTrainRow(found);
+        showLine(*m_trainList->documentLine(found));
+}
+
+// Where finding starts: at the current train, or after it for the next match.
+// The current train is the selected one; in the source view, the one on the
+// cursor's line, or the first below it when that line holds none.
+int TA0::searchStart(bool afterCurrent) const
+{
+    if (!sourceViewShown()) {
+        const int selected = selectedRow();
+        return afterCurrent ? selected + 1 : std::max(selected, 0);
+    }
+    const int cursorLine = m_B0->textCursor().blockNumber() + 1;
+    const int row = m_trainList->rowAtOrAfter(cursorLine);
+    const bool onTrain = m_trainList->documentLine(row) == cursorLine;
+    return afterCurrent && onTrain ? row + 1 : row;
 }
 
 void TA0::selectTrainLine(std::optional<int> line)
@@ -150,6 +165,7 @@ void TA0::selectTrainRow(int row)
         return;
     m_B1->setCurrentIndex(index);
     m_B1->scrollTo(index);
+    m_G9->showSelectedTrain();
 }
 
 } // namespace tgx

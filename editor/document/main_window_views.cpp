@@ -43,10 +43,10 @@ void TA0::createViews()
 
     m_H3 = new FindBar(client);
     connect(m_H3, &FindBar::textEdited, this, [this](const QString &text) {
-        m_guard.runHandler(kFindError, [&] { findFrom(std::max(selectedRow(), 0), text); });
+        m_guard.runHandler(kFindError, [&] { findFrom(searchStart(false), text); });
     });
     connect(m_H3, &FindBar::nextRequested, this, [this] {
-        m_guard.runHandler(kFindError, [&] { findFrom(selectedRow() + 1, m_H3->text()); });
+        m_guard.runHandler(kFindError, [&] { findFrom(searchStart(true), m_H3->text()); });
     });
     connect(m_H3, &FindBar::dismissed, this, &TA0::layOutViews);
 
@@ -164,16 +164,24 @@ void TA0::G7Click()
     showView(m_G9, m_G7);
 }
 
-// A finding's line: its train selected, and in the source view the line itself.
+bool TA0::sourceViewShown() const
+{
+    return !m_B0->isHidden();
+}
+
+// A line to show (a finding's, a found train's, one just written): its train
+// selected, and in the source view the line itself.
 void TA0::showLine(int line)
 {
     selectTrainLine(line);
-    if (!m_B0->isVisible())
+    if (!sourceViewShown())
         return;
     const QTextBlock block = m_B0->document()->findBlockByNumber(line - 1);
     if (!block.isValid())
         return;
-    m_B0->setTextCursor(QTextCursor(block));
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    m_B0->setTextCursor(cursor);
     m_B0->ensureCursorVisible();
 }
 

@@ -26,12 +26,17 @@ std::optional<int> TrainListModel::documentLine(int row) const
 
 std::optional<int> TrainListModel::rowOf(int documentLine) const
 {
+    const int row = rowAtOrAfter(documentLine);
+    if (row == rowCount() || m_trains.lines[row] != documentLine)
+        return std::nullopt;
+    return row;
+}
+
+int TrainListModel::rowAtOrAfter(int documentLine) const
+{
     // The items keep document order, so their lines ascend.
     const auto &lines = m_trains.lines;
-    const auto found = std::lower_bound(lines.begin(), lines.end(), documentLine);
-    if (found == lines.end() || *found != documentLine)
-        return std::nullopt;
-    return int(found - lines.begin());
+    return int(std::lower_bound(lines.begin(), lines.end(), documentLine) - lines.begin());
 }
 
 int TrainListModel::rowCount(const QModelIndex &parent) const

@@ -26,6 +26,8 @@ public:
     std::optional<int> documentLine(int row) const;
     // Row of the item that came from a document line, if there is one.
     std::optional<int> rowOf(int documentLine) const;
+    // Row of the first item from documentLine on; rowCount() when there is none.
+    int rowAtOrAfter(int documentLine) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -59,16 +59,16 @@ void FindBar::createControls()
     connect(H6, &QToolButton::clicked, this, &FindBar::dismiss);
 }
 
-// F3 belongs to the whole window, so it goes on from the list as well; a
-// shortcut of a hidden widget does not fire, so it works only while the bar
-// shows. Escape belongs to the bar alone.
+// F3 and Escape belong to the whole window, so that they work from the view
+// searched as well as from the field; a shortcut of a hidden widget does not
+// fire, so they work only while the bar shows.
 void FindBar::createShortcuts()
 {
     auto *next = new QShortcut(QKeySequence(Qt::Key_F3), this);
     next->setContext(Qt::WindowShortcut);
     connect(next, &QShortcut::activated, this, &FindBar::nextRequested);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &FindBar::dismiss);
 }
 
@@ -94,6 +94,14 @@ void FindBar::dismiss()
     if (m_returnFocus)
         m_returnFocus->setFocus(Qt::OtherFocusReason);
     emit dismissed();
+}
+
+void FindBar::reset()
+{
+    H4->clear();
+    H5->hide();
+    if (!isHidden())
+        dismiss();
 }
 
 void FindBar::setFound(bool found)

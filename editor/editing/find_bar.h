@@ -25,6 +25,9 @@ public:
     void open();
     // Hides the bar, gives the focus back and reports dismissed().
     void dismiss();
+    // Empties the text and dismisses the bar if it shows: for a document
+    // that replaces the one searched.
+    void reset();
     // Whether the text was found: "Nenalezeno" shows when it was not (an empty
     // text is never reported as not found).
     void setFound(bool found);
@@ -33,7 +36,7 @@ signals:
     void textEdited(const QString &text); // the user changed the text
     // Enter in the field, or F3 anywhere in the bar's window while the bar shows.
     void nextRequested();
-    void dismissed(); // Escape in the bar or its close button hid it
+    void dismissed(); // Escape anywhere in the bar's window, or its close button, hid it
 
 private:
     void createControls();

@@ -2,16 +2,19 @@
 
 #include "document/document_lines.h"
 #include "document/error_guard.h"
+#include "document/failure.h"
 #include "document/named_widget.h"
 #include "document/prompts.h"
 #include "document/train_selection.h"
+#include "editing/range_field.h"
+#include "editing/repeat_preview.h"
 #include "trains/decoded_record.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tgx {
@@ -19,6 +22,7 @@ namespace tgx {
 namespace {
 
 const QString kTitle = QStringLiteral("Opakovat vlak");
+const QString kTrain = QStringLiteral("Vlak");
 const QString kCount = QStringLiteral("Počet opakování");
 const QString kInterval = QStringLiteral("Interval (min)");
 const QString kNumberStep = QStringLiteral("Změna čísla vlaku");
@@ -26,27 +30,32 @@ const QString kCancel = QStringLiteral("Storno");
 const QString kConfirm = QStringLiteral("OK");
 const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
 const QString kNumberOutOfRange = QStringLiteral("Číslo vlaku by bylo mimo rozsah 0 až 99999.");
+// The refusals of values outside a field's range, with its ends filled in.
+const QString kCountRefusal = QStringLiteral("Počet opakování musí být %1 až %2.");
+const QString kIntervalRefusal = QStringLiteral("Interval musí být %1 až %2 minut.");
+const QString kNumberStepRefusal = QStringLiteral("Změna čísla vlaku musí být %1 až %2.");
 
 // Handlers and the texts their guards show.
 const QString kCloseError = QStringLiteral("Error A5-A");
 const QString kShowError = QStringLiteral("Error A5-B");
 const QString kCancelError = QStringLiteral("Error A5-C");
 const QString kOkError = QStringLiteral("Error A5-D");
+const QString kPreviewError = QStringLiteral("Error A5-E");
 
 // What the user may enter.
 constexpr int kMaxCount = 99;
 constexpr int kMaxInterval = kMinutesPerDay - 1; // minutes: a whole day would give the same times again
 constexpr int kMaxNumberStep = 9999;
 
-constexpr int kClientWidth = 233;
-constexpr int kClientHeight = 121;
+constexpr int kClientWidth = 340;
+constexpr int kClientHeight = 190;
 
-QSpinBox *valueField(QWidget *parent, const char *name, int minimum, int maximum, int value)
+RangeField *valueField(QWidget *parent, const char *name, int minimum, int maximum, int value,
+                       const QString &refusal)
 {
-    auto *field = namedWidget<QSpinBox>(name, parent);
-    field->setRange(minimum, maximum);
-    field->setValue(value);
-    field->setAccelerated(true);
+    auto *field = namedWidget<RangeField>(name, parent);
+    field->setRange(minimum, maximum, refusal.arg(signedNumberText(minimum), signedNumberText(maximum)));
+    field->setNumber(value);
     return field;
 }
 
@@ -69,19 +78,23 @@ RepeatTrainDialog::RepeatTrainDialog(QWidget &mainWindow, ErrorGuard &guard, Pro
 void RepeatTrainDialog::createControls()
 {
     const RepeatSettings defaults;
-    B1 = valueField(this, "B1", 1, kMaxCount, defaults.count);
-    B3 = valueField(this, "B3", 1, kMaxInterval, defaults.interval);
-    B5 = valueField(this, "B5", -kMaxNumberStep, kMaxNumberStep, defaults.numberStep);
+    B9 = plainLabel("B9", QString(), this);
+    B1 = valueField(this, "B1", 1, kMaxCount, defaults.count, kCountRefusal);
+    B3 = valueField(this, "B3", 1, kMaxInterval, defaults.interval, kIntervalRefusal);
+    B5 = valueField(this, "B5", -kMaxNumberStep, kMaxNumberStep, defaults.numberStep, kNumberStepRefusal);
     auto *fields = new QGridLayout;
-    const auto row = [this, fields](int index, const char *name, const QString &caption, QSpinBox *field) {
+    const auto row = [this, fields](int index, const char *name, const QString &caption, QWidget *field) {
         QLabel *label = plainLabel(name, caption, this);
         label->setBuddy(field);
         fields->addWidget(label, index, 0);
         fields->addWidget(field, index, 1);
     };
-    row(0, "B0", kCount, B1);
-    row(1, "B2", kInterval, B3);
-    row(2, "B4", kNumberStep, B5);
+    row(0, "B8", kTrain, B9);
+    row(1, "B0", kCount, B1);
+    row(2, "B2", kInterval, B3);
+    row(3, "B4", kNumberStep, B5);
+    C0 = plainLabel("C0", QString(), this);
+    C0->setWordWrap(true);
 
     // Both buttons take Enter while they have the focus; elsewhere Enter is "OK".
     B6 = namedWidget<QPushButton>("B6", this);
@@ -96,6 +109,7 @@ void RepeatTrainDialog::createControls()
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);
+    layout->addWidget(C0);
     layout->addStretch();
     layout->addLayout(buttons);
     QWidget::setTabOrder(B1, B3);
@@ -108,17 +122,63 @@ void RepeatTrainDialog::connectHandlers()
 {
     connect(B6, &QPushButton::clicked, this, [this] { guard().runHandler(kCancelError, [this] { B6Click(); }); });
     connect(B7, &QPushButton::clicked, this, [this] { guard().runHandler(kOkError, [this] { B7Click(); }); });
+    for (RangeField *field : {B1, B3, B5}) {
+        connect(field, &RangeField::textChanged, this,
+                [this] { guard().runHandler(kPreviewError, [this] { showPreview(); }); });
+    }
 }
 
 RepeatSettings RepeatTrainDialog::settings() const
 {
-    return {B1->value(), B3->value(), B5->value()};
+    return {B1->number().value_or(0), B3->number().value_or(0), B5->number().value_or(0)};
 }
 
 void RepeatTrainDialog::FormShow()
 {
+    B9->setText(recordTrainName(selectedRecord()));
+    showPreview();
     B1->setFocus();
     B1->selectAll();
+}
+
+// Escape closes the dialog as "Storno" does.
+void RepeatTrainDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        guard().runHandler(kCancelError, [this] { B6Click(); });
+        return;
+    }
+    DialogForm::keyPressEvent(event);
+}
+
+QString RepeatTrainDialog::selectedRecord() const
+{
+    const auto line = m_selection.selectedTrainLine();
+    return line ? m_lines.line(*line) : QString();
+}
+
+void RepeatTrainDialog::showPreview()
+{
+    const QString record = selectedRecord();
+    const Outcome result = outcome(record);
+    C0->setText(result.refusal.isEmpty() ? repeatPreview(record, result.copies) : result.refusal);
+}
+
+RepeatTrainDialog::Outcome RepeatTrainDialog::outcome(const QString &record) const
+{
+    for (RangeField *field : {B1, B3, B5}) {
+        if (!field->number())
+            return {{}, field->refusal(), field};
+    }
+    try {
+        RepeatedTrains repeated = repeatTrain(record, settings());
+        if (repeated.numberOutOfRange)
+            return {{}, kNumberOutOfRange};
+        return {std::move(repeated.copies), {}};
+    } catch (const Failure &unreadable) {
+        return {{}, unreadable.description()};
+    }
 }
 
 void RepeatTrainDialog::B6Click()
@@ -126,6 +186,7 @@ void RepeatTrainDialog::B6Click()
     close();
 }
 
+// Every refusal is one message, and the dialog stays open with the values as typed.
 void RepeatTrainDialog::B7Click()
 {
     const auto line = m_selection.selectedTrainLine();
@@ -133,13 +194,19 @@ void RepeatTrainDialog::B7Click()
         m_prompts.inform(kNoTrainToRepeat);
         return;
     }
-    const RepeatedTrains repeated = repeatTrain(m_lines.line(*line), settings());
-    if (repeated.numberOutOfRange) {
-        m_prompts.inform(kNumberOutOfRange);
+    const Outcome result = outcome(m_lines.line(*line));
+    if (!result.refusal.isEmpty()) {
+        m_prompts.inform(result.refusal);
+        if (result.wrongField) {
+            result.wrongField->setFocus();
+            result.wrongField->selectAll();
+        }
         return;
     }
-    appendCopies(repeated.copies);
+    const int firstCopy = m_lines.lineCount() + 1;
+    appendCopies(result.copies);
     close();
+    emit copiesAppended(firstCopy);
 }
 
 void RepeatTrainDialog::appendCopies(const QStringList &copies)

@@ -16,6 +16,13 @@ namespace {
 // Sorting key of lines without a time in the own station: after every time.
 constexpr int kNoTime = kMinutesPerDay;
 
+struct SortedLine {
+    int key;
+    QString text;
+};
+
+} // namespace
+
 std::optional<int> ownStationTime(const DecodedRecord &record)
 {
     if (!record.holdsTimetable())
@@ -26,13 +33,6 @@ std::optional<int> ownStationTime(const DecodedRecord &record)
         return record.departure.departureTime();
     return std::nullopt;
 }
-
-struct SortedLine {
-    int key;
-    QString text;
-};
-
-} // namespace
 
 QStringList recordLinesByTime(const QStringList &documentLines)
 {

@@ -2,9 +2,18 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace tgx {
 
+class DecodedRecord;
 class DocumentLines;
+
+// A train's time in the own station as minutes of the day, the time trains
+// are sorted by: its arrival there, or its departure for a train that
+// originates there. Nothing for a line too short to hold it, a time that is
+// not a time of day, or a train that neither arrives nor departs.
+std::optional<int> ownStationTime(const DecodedRecord &record);
 
 // The record lines of a document (line 31 onward) reordered by each train's
 // time in the own station: its arrival there, or its departure for a train

@@ -93,6 +93,15 @@ const HelpSection kSections[] = {
       QStringLiteral("Editace -> Opakovat vlak... (Ctrl+R) přidá kopie vybraného vlaku: Počet opakování kopií, každou o Interval (min) později a s číslem vlaku změněným o Změnu čísla vlaku. Časy přes půlnoc pokračují od začátku dne. Vyšlo-li by číslo vlaku mimo rozsah 0 až 99999, nepřidá se nic."),
       QStringLiteral("Editace -> Najít vlak... (Ctrl+F) ukáže nad seznamem pole pro hledání. Program vybere první vlak od vybraného dál, jehož řádek v seznamu hledaný text obsahuje; na velikosti písmen nezáleží, na diakritice ano. Enter nebo F3 najde další, Esc pole skryje."),
       QStringLiteral("Editace -> Seřadit vlaky podle času seřadí vlaky podle příjezdu do vlastní stanice, u výchozích vlaků podle odjezdu. Vlaky se stejným časem zůstanou v původním pořadí, nečitelné záznamy se přesunou na konec a prázdné řádky zůstanou na svém místě.")}},
+    {QStringLiteral("Ovládání z klávesnice"),
+     {QStringLiteral("Klávesa F10 otevře nabídku Soubor; šipkami přejdete na další nabídky a příkazy. Každá nabídka má v názvu podtržené písmeno: klávesa Alt s tímto písmenem ji otevře (Alt+S otevře nabídku Soubor) a v otevřené nabídce zvolí příkaz jeho podtržené písmeno."),
+      QStringLiteral("Soubor -> Uložit jako... (Ctrl+Shift+S), Soubor -> Vlastnosti... (Alt+Enter), Editace -> Seřadit vlaky podle času (Ctrl+Shift+T)."),
+      QStringLiteral("Zobrazit -> Grafikon (Ctrl+1), Zobrazit -> Zdrojový kód (Ctrl+2), Zobrazit -> Obsazení kolejí (Ctrl+3 nebo F6)."),
+      QStringLiteral("Pole pro hledání (Ctrl+F) hledá v tom zobrazení, které je právě vidět: v seznamu a v obsazení kolejí vybere nalezený vlak, ve zdrojovém kódu označí jeho řádek. Esc pole skryje, ať je kurzor kdekoli v hlavním okně. Nový grafikon a otevření souboru pole skryjí a hledaný text vymažou."),
+      QStringLiteral("V okně Opakovat vlak zavře Esc okno stejně jako tlačítko Storno.")}},
+    {QStringLiteral("Výsledek příkazů"),
+     {QStringLiteral("Po přidání, kopírování, úpravě a opakování vlaku je nový nebo upravený vlak vybraný a vidět v seznamu i v obsazení kolejí; u opakování první kopie."),
+      QStringLiteral("Okno Opakovat vlak uvádí, který vlak opakuje, a pod údaji ukazuje už během psaní, co opakování vytvoří: vlak a jeho čas ve vlastní stanici, za šipkou první kopii a u více kopií za třemi tečkami poslední. Hodnotu mimo povolený rozsah program sám neopraví: OK ji odmítne se zprávou, jaký rozsah platí, a okno zůstane otevřené.")}},
 };
 
 void appendUnderlined(QStringList &lines, const QString &heading, QChar mark)

@@ -33,6 +33,22 @@ void ChartContent::findSelectedTrain()
     m_selectedTrain = train ? int(train - m_plan.trains.constData()) : -1;
 }
 
+std::optional<std::pair<int, OccupancyBar>> ChartContent::selectedBar() const
+{
+    if (m_selectedTrain < 0)
+        return std::nullopt;
+    const QChar track = m_plan.trains[m_selectedTrain].track;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (m_plan.rows[row].track != track)
+            continue;
+        for (const OccupancyBar &bar : m_plan.rows[row].bars) {
+            if (bar.train == m_selectedTrain)
+                return std::pair(row, bar);
+        }
+    }
+    return std::nullopt;
+}
+
 std::pair<qsizetype, qsizetype> ChartContent::barsBetween(int row, double left, double right,
                                                           const TimeGrid &grid) const
 {

@@ -24,6 +24,9 @@ public:
 
     void setSelectedLine(std::optional<int> line);
     std::optional<int> selectedLine() const { return m_selectedLine; }
+    // The row and the first bar of the selected train, or nothing when no
+    // train is selected or it holds no track.
+    std::optional<std::pair<int, OccupancyBar>> selectedBar() const;
     // Whether bar is one of the selected train's bars.
     bool isSelected(const OccupancyBar &bar) const { return bar.train == m_selectedTrain; }
 

@@ -71,6 +71,27 @@ void OccupancyChart::setSelectedLine(std::optional<int> line)
     viewport()->update();
 }
 
+void OccupancyChart::showSelectedTrain()
+{
+    const auto selected = m_content.selectedBar();
+    if (!selected)
+        return;
+    const auto &[row, bar] = *selected;
+    // A bar already partly on screen stays where it is; another is brought in
+    // with a quarter of the view before it, so that what precedes it shows.
+    if (bar.last < m_window.left() || bar.first > m_window.left() + m_window.span())
+        m_window.scrollTo(bar.first - m_window.span() / 4);
+    updateScrollBars();
+    QScrollBar *down = verticalScrollBar();
+    const int top = row * ChartLayout::kRowHeight;
+    const int rowsHeight = std::max(0, viewport()->height() - ChartLayout::kHeaderHeight);
+    if (top < down->value())
+        down->setValue(top);
+    else if (top + ChartLayout::kRowHeight > down->value() + rowsHeight)
+        down->setValue(top + ChartLayout::kRowHeight - rowsHeight);
+    viewport()->update();
+}
+
 void OccupancyChart::setSummaryOf(std::function<QString(int)> summaryOf)
 {
     m_summaryOf = std::move(summaryOf);

@@ -33,6 +33,8 @@ public:
     // Highlights the bars of the train on line (none for nothing); emits nothing.
     void setSelectedLine(std::optional<int> line);
     std::optional<int> selectedLine() const { return m_content.selectedLine(); }
+    // Scrolls, where needed, so that a bar of the selected train shows.
+    void showSelectedTrain();
     // Where the tooltip over a bar gets its text: the summary line of a document line.
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 

@@ -8,7 +8,7 @@ namespace tgx {
 
 QString trainLabel(const PlannedTrain &train)
 {
-    return shownType(train.typeIndex, QStringView(train.typeCode, 2)).toString() + u' ' + QString::number(train.number);
+    return trainName(train.typeIndex, QStringView(train.typeCode, 2), train.number);
 }
 
 const PlannedTrain *OccupancyPlan::trainOnLine(int line) const

@@ -162,24 +162,27 @@ void TA4::F7Click()
         m_prompts.inform(check.missing);
         return;
     }
-    if (storeRecord(composeRecord(check.entry)))
-        close();
+    const auto stored = storeRecord(composeRecord(check.entry));
+    if (!stored)
+        return;
+    close();
+    emit trainStored(*stored);
 }
 
 // Edit mode replaces the line the selected train came from; add mode appends.
-bool TA4::storeRecord(const QString &record)
+std::optional<int> TA4::storeRecord(const QString &record)
 {
     if (windowTitle() != kEditCaption) {
         m_lines.appendLine(record);
-        return true;
+        return m_lines.lineCount();
     }
     const auto line = m_selection.selectedTrainLine();
     if (!line) {
         m_prompts.inform(kNoTrainToEdit);
-        return false;
+        return std::nullopt;
     }
     m_lines.replaceLine(*line, record);
-    return true;
+    return line;
 }
 
 } // namespace tgx

@@ -27,6 +27,10 @@ public:
     // and leaves the fields before it loaded.
     void loadRecord(const QString &record);
 
+signals:
+    // "OK" wrote the train to this document line.
+    void trainStored(int line);
+
 protected:
     void FormShow() override;  // fills the station and track lists for the timetable's simulator
     void FormClose() override; // resets every entry but the note
@@ -41,7 +45,7 @@ private:
     void F3Click();  // departure "Průjezd" changed
     void F6Click();  // "Storno"
     void F7Click();  // "OK": check, compose, store, close
-    bool storeRecord(const QString &record);
+    std::optional<int> storeRecord(const QString &record); // the line written, if any
     void resetRun(const RunControls &run);
 
     Prompts &m_prompts;

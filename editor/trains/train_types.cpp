@@ -31,4 +31,9 @@ QStringView shownType(int typeIndex, QStringView storedCode)
     return typeIndex >= 0 ? QStringView(trainTypes()[typeIndex]) : storedCode;
 }
 
+QString trainName(int typeIndex, QStringView storedCode, int number)
+{
+    return shownType(typeIndex, storedCode).toString() + u' ' + QString::number(number);
+}
+
 } // namespace tgx

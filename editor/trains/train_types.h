@@ -22,4 +22,7 @@ int typeIndexOfCodeValue(int value);
 // typeIndex, or the code as the record stores it when it names no type (-1).
 QStringView shownType(int typeIndex, QStringView storedCode);
 
+// A train as the train list names it, "Os 4521": its shown type and number.
+QString trainName(int typeIndex, QStringView storedCode, int number);
+
 } // namespace tgx

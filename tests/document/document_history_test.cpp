@@ -2,12 +2,12 @@
 
 #include "document/document_lines.h"
 #include "document/train_list_model.h"
+#include "editing/range_field.h"
 
 #include <QAction>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTextBlock>
 #include <QTest>
 
@@ -82,7 +82,7 @@ void run(App &app, Command command)
         return dialog.click("F7");
     case Command::RepeatTrain:
         app.trigger("G4");
-        app.forms->A5.findChild<QSpinBox *>(QStringLiteral("B1"))->setValue(3);
+        app.forms->A5.findChild<RangeField *>(QStringLiteral("B1"))->setNumber(3);
         return QTest::mouseClick(app.forms->A5.findChild<QPushButton *>(QStringLiteral("B7")), Qt::LeftButton);
     case Command::SortTrains:
         return app.trigger("G6");

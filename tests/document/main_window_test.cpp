@@ -1,4 +1,5 @@
 #include "app_fixture.h"
+#include "document/menu_keys.h"
 #include "document/tool_bar.h"
 #include "document/train_list_model.h"
 
@@ -59,22 +60,22 @@ private slots:
         const QList<QMenu *> menus = app.main().menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly);
         QStringList tree;
         for (QAction *top : app.main().menuBar()->actions()) {
-            tree << top->menu()->objectName() + u'=' + top->text();
+            tree << top->menu()->objectName() + u'=' + shownCaption(top->text());
             for (QAction *item : top->menu()->actions()) {
-                const QString caption = item->isSeparator() ? QStringLiteral("-") : item->text();
+                const QString caption = item->isSeparator() ? QStringLiteral("-") : shownCaption(item->text());
                 QString entry = item->objectName() + u'=' + caption;
-                if (!item->shortcut().isEmpty())
-                    entry += u'@' + item->shortcut().toString();
+                for (const QKeySequence &shortcut : item->shortcuts())
+                    entry += u'@' + shortcut.toString();
                 tree << entry;
             }
         }
         QCOMPARE(tree, (QStringList{
-            "D1=Soubor", "D2=Nový@Ctrl+N", "D3=Otevřít...@Ctrl+O", "D4=Uložit@Ctrl+S", "D5=Uložit jako...",
-            "D6=-", "D7=Export", "D8=Vlastnosti...", "D9=-", "E0=Konec",
+            "D1=Soubor", "D2=Nový@Ctrl+N", "D3=Otevřít...@Ctrl+O", "D4=Uložit@Ctrl+S", "D5=Uložit jako...@Ctrl+Shift+S",
+            "D6=-", "D7=Export", "D8=Vlastnosti...@Alt+Return@Alt+Enter", "D9=-", "E0=Konec", "J0=-", "J1=Nedávné soubory",
             "E1=Editace", "E2=Přidat vlak...@F2", "E3=Upravit vlak...@F5", "E4=Odebrat vlak    @Del",
-            "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y", "G3=Kopírovat vlak...@Ctrl+D",
-            "G4=Opakovat vlak...@Ctrl+R", "G5=Najít vlak...@Ctrl+F", "G6=Seřadit vlaky podle času",
-            "E5=Zobrazit", "E9=Grafikon", "F0=Zdrojový kód", "G7=Obsazení kolejí@F6",
+            "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y@Ctrl+Shift+Z", "G3=Kopírovat vlak...@Ctrl+D",
+            "G4=Opakovat vlak...@Ctrl+R", "G5=Najít vlak...@Ctrl+F", "G6=Seřadit vlaky podle času@Ctrl+Shift+T",
+            "E5=Zobrazit", "E9=Grafikon@Ctrl+1", "F0=Zdrojový kód@Ctrl+2", "G7=Obsazení kolejí@Ctrl+3@F6",
             "F1=Nápověda", "F2=Nápověda pro TGX editor@F1", "F3=-", "F4=O programu TGX editor"}));
     }
 

@@ -81,7 +81,8 @@ private slots:
         QTest::newRow("F3 with the bar hidden") << "list" << false << int(Qt::Key_F3) << 0 << false;
         QTest::newRow("Enter in the list") << "list" << true << int(Qt::Key_Return) << 0 << false;
         QTest::newRow("Escape in the field") << "field" << true << int(Qt::Key_Escape) << 0 << true;
-        QTest::newRow("Escape in the list") << "list" << true << int(Qt::Key_Escape) << 0 << false;
+        QTest::newRow("Escape in the list") << "list" << true << int(Qt::Key_Escape) << 0 << true;
+        QTest::newRow("Escape with the bar hidden") << "list" << false << int(Qt::Key_Escape) << 0 << false;
         QTest::newRow("close button") << "button" << true << 0 << 0 << true;
     }
 

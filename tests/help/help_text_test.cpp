@@ -18,6 +18,8 @@ const QStringList kHeadings = {
     QStringLiteral("Zobrazení zdrojového kódu"),
     QStringLiteral("Obsazení kolejí a kontrola grafikonu"),
     QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
+    QStringLiteral("Ovládání z klávesnice"),
+    QStringLiteral("Výsledek příkazů"),
 };
 
 // The guide's first 83 lines, as they were before the occupancy section came
@@ -153,6 +155,16 @@ void HelpTextTest::sectionsTellWhatTheyShould_data()
         << QStringList{"Editace -> Zpět (Ctrl+Z)", "Ctrl+Y nebo Ctrl+Shift+Z", "Kopírovat vlak... (Ctrl+D)",
                        "Opakovat vlak... (Ctrl+R)", "Počet opakování", "Interval (min)", "Změnu čísla vlaku",
                        "0 až 99999", "Najít vlak... (Ctrl+F)", "F3", "Seřadit vlaky podle času"};
+    QTest::newRow("keyboard")
+        << "Ovládání z klávesnice"
+        << QStringList{"F10", "Alt+S", "Uložit jako... (Ctrl+Shift+S)", "Vlastnosti... (Alt+Enter)",
+                       "Seřadit vlaky podle času (Ctrl+Shift+T)", "Grafikon (Ctrl+1)", "Zdrojový kód (Ctrl+2)",
+                       "Obsazení kolejí (Ctrl+3 nebo F6)", "ve zdrojovém kódu označí jeho řádek", "Esc pole skryje",
+                       "otevření souboru pole skryjí", "Esc okno stejně jako tlačítko Storno"};
+    QTest::newRow("results of commands")
+        << "Výsledek příkazů"
+        << QStringList{"přidání, kopírování, úpravě a opakování", "první kopie", "první kopii", "poslední",
+                       "OK ji odmítne", "okno zůstane otevřené"};
 }
 
 void HelpTextTest::sectionsTellWhatTheyShould()
