@@ -28,22 +28,6 @@ namespace tgx {
 
 namespace {
 
-// The first document line (from 1) that a change wrote, comparing the
-// document before and after it; nothing when the change only took lines away.
-std::optional<int> firstWrittenLine(const QStringList &before, const QStringList &after)
-{
-    const qsizetype common = std::min(before.size(), after.size());
-    qsizetype head = 0;
-    while (head < common && before[head] == after[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < common - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
-    if (after.size() - tail <= head)
-        return std::nullopt;
-    return int(head + 1);
-}
-
 // The first record line (from 1) whose text is record.
 std::optional<int> firstLineHolding(const QStringList &lines, const QString &record)
 {

@@ -115,7 +115,9 @@ void markFindings(QList<GraphTrain> &trains, const QList<TimetableStatements> &t
 {
     std::vector<std::vector<int>> lines(timetables.size()); // sorted lines with findings, per timetable
     for (int t = 0; t < timetables.size(); ++t) {
-        for (const CrossFinding &finding : CrossTimetableFindings(timetables, t).findings())
+        // Named, so that it outlives the loop over its findings.
+        const CrossTimetableFindings found(timetables, t);
+        for (const CrossFinding &finding : found.findings())
             lines[t].push_back(finding.line);
     }
     for (GraphTrain &train : trains) {

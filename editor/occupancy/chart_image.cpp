@@ -70,13 +70,13 @@ ChartImageFile chartImageFile(const QString &chosenName, std::optional<ChartImag
     if (chosenFormat) {
         const QString &suffix = *chosenFormat == ChartImageFile::Format::Pdf ? kPdfSuffix : kPngSuffix;
         const bool named = chosenName.endsWith(suffix, Qt::CaseInsensitive);
-        return {named ? chosenName : chosenName + suffix, *chosenFormat};
+        return {named ? chosenName : chosenName + suffix, *chosenFormat, {}};
     }
     if (chosenName.endsWith(kPdfSuffix, Qt::CaseInsensitive))
-        return {chosenName, ChartImageFile::Format::Pdf};
+        return {chosenName, ChartImageFile::Format::Pdf, {}};
     if (chosenName.endsWith(kPngSuffix, Qt::CaseInsensitive))
-        return {chosenName, ChartImageFile::Format::Png};
-    return {chosenName + kPngSuffix, ChartImageFile::Format::Png};
+        return {chosenName, ChartImageFile::Format::Png, {}};
+    return {chosenName + kPngSuffix, ChartImageFile::Format::Png, {}};
 }
 
 QByteArray chartImageBytes(const ChartImageFile &file, QSize size, const std::function<void(QPainter &)> &paint)

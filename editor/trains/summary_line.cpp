@@ -146,12 +146,12 @@ QString summaryLine(const DecodedRecord &record, const TimetableContext &timetab
 
 QString summaryLine(QStringView record, QStringView simulatorName, QStringView specifiedNeighbour)
 {
-    return summaryLine(DecodedRecord(record), {simulatorIndex(simulatorName), specifiedNeighbour});
+    return summaryLine(DecodedRecord(record), {simulatorIndex(simulatorName), specifiedNeighbour, simulatorName});
 }
 
 QString TrainList::summary(qsizetype item) const
 {
-    return summaryLine(DecodedRecord(records.at(item)), {simulator, specifiedNeighbour});
+    return summaryLine(DecodedRecord(records.at(item)), {simulator, specifiedNeighbour, {}});
 }
 
 QStringList TrainList::summaries() const
