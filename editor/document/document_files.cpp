@@ -73,9 +73,7 @@ void DocumentFiles::saveUnguarded(const QString &fileName, bool &written)
 void DocumentFiles::stampHeader()
 {
     const DocumentLines::Step step(m_lines, DocumentLines::Step::JoinLast);
-    m_lines.replaceLine(HeaderLine::Encoding, HeaderRules::kEncodingMarker);
-    m_lines.replaceLine(HeaderLine::Editor, HeaderRules::kEditorStamp);
-    m_lines.replaceLine(HeaderLine::TrainCount, HeaderRules::trainCountText(m_lines.lineCount()));
+    HeaderRules::stamp(m_lines);
 }
 
 bool DocumentFiles::SaveDocumentAs()

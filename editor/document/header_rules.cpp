@@ -1,6 +1,8 @@
 #include "document/header_rules.h"
 
 #include "document/decimal.h"
+#include "document/document_lines.h"
+#include "document/header_lines.h"
 
 namespace tgx::HeaderRules {
 
@@ -69,6 +71,13 @@ QString saveEncodingQuestion(QStringView line3)
         return {};
     return kWarning + QStringLiteral("Soubor, který chcete uložit, obsahuje grafikon v kódování ") + line3.toString()
            + QStringLiteral(", které tento program neumí přečíst. Soubor se proto nemusí") + kAskAnyway;
+}
+
+void stamp(DocumentLines &lines)
+{
+    lines.replaceLine(HeaderLine::Encoding, kEncodingMarker);
+    lines.replaceLine(HeaderLine::Editor, kEditorStamp);
+    lines.replaceLine(HeaderLine::TrainCount, trainCountText(lines.lineCount()));
 }
 
 } // namespace tgx::HeaderRules

@@ -13,6 +13,7 @@
 #include "document/window_placement.h"
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
+#include "exchange/table_files.h"
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
 #include "occupancy/occupancy_chart.h"
@@ -189,6 +190,26 @@ void TA0::E2Click()
     }
     openDialog(m_train);
     m_train->setWindowTitle(kAddCaption);
+}
+
+void TA0::J1Click()
+{
+    exportTableFile(m_lines, m_state.DocumentFileName, m_prompts, m_store);
+}
+
+// The trains are checked for the timetable's simulator, as adding one is.
+void TA0::J2Click()
+{
+    if (m_lines.line(HeaderLine::Simulator).isEmpty()) {
+        m_prompts.inform(kNoSimulator);
+        return;
+    }
+    const auto imported = importTableFile(m_lines, m_prompts, m_store);
+    if (!imported)
+        return;
+    if (imported->count > 0)
+        showLine(imported->firstLine);
+    m_prompts.inform(importedMessage(imported->count));
 }
 
 void TA0::E3Click()

@@ -71,6 +71,8 @@ public:
     void G5Click(); // Find train
     void G6Click(); // Sort trains by time
     void G7Click(); // Track occupancy view
+    void J1Click(); // Export to a table
+    void J2Click(); // Import from a table
 
     // Opens a file as Open does after its dialog, inside Open's guard: for
     // the file the program is started with.

@@ -61,6 +61,10 @@ void TA0::createMenus()
     D1->addAction(D8);
     separator(D1, "D9");
     D1->addAction(command("E0", QStringLiteral("Konec"), &TA0::E0Click, QStringLiteral("Error 00E0")));
+    // Added items follow the menu's own, which keep their places.
+    separator(D1, "J0");
+    D1->addAction(command("J1", QStringLiteral("Exportovat do tabulky..."), &TA0::J1Click, QStringLiteral("Error 00J1")));
+    D1->addAction(command("J2", QStringLiteral("Importovat z tabulky..."), &TA0::J2Click, QStringLiteral("Error 00J2")));
 
     QMenu *E1 = addMenu("E1", QStringLiteral("Editace"));
     QAction *E2 = command("E2", QStringLiteral("Přidat vlak..."), &TA0::E2Click, QStringLiteral("Error 00E2"));
