@@ -4,6 +4,7 @@
 #include "document/forms.h"
 #include "document/qt_prompts.h"
 #include "document/tool_bar_images.h"
+#include "exchange/table_command_line.h"
 #include "occupancy/timetable_check.h"
 
 #include <QApplication>
@@ -32,6 +33,16 @@ const QString kCheckOption = QStringLiteral("check");
 const QString kCheckDescription = QStringLiteral(
     "Zkontroluje zadané grafikony bez okna a vypíše nálezy jako SOUBOR:ŘÁDEK: TEXT. Vrací 0 bez nálezů, "
     "1 s nálezy, 2 když soubor nelze přečíst.");
+const QString kExportOption = QStringLiteral("export-csv");
+const QString kExportDescription = QStringLiteral(
+    "Zapíše vlaky grafikonu do tabulky CSV bez okna: --export-csv GRAFIKON.46g TABULKA.csv.");
+const QString kImportOption = QStringLiteral("import-csv");
+const QString kImportDescription = QStringLiteral(
+    "Připojí vlaky z tabulky CSV ke grafikonu a uloží ho bez okna: --import-csv TABULKA.csv GRAFIKON.46g. "
+    "Vrací 0, 2 když soubor nelze přečíst nebo zapsat nebo je řádek tabulky odmítnut (pak se nezapíše nic).");
+const QString kTwoFiles = QStringLiteral("Zadejte za --%1 právě dva soubory: %2.\n");
+const QString kExportFiles = QStringLiteral("grafikon a tabulku");
+const QString kImportFiles = QStringLiteral("tabulku a grafikon");
 const QString kNothingToCheck = QStringLiteral("Zadejte za --check alespoň jeden soubor ke kontrole.\n");
 const QString kOnlyFirstOpened =
     QStringLiteral("TGX editor pracuje s jedním grafikonem a otevírá jen první soubor. Neotevřeno: %1\n");
@@ -41,7 +52,7 @@ const QString kQtTranslation = QStringLiteral("qtbase_cs");
 
 CommandLine stopWith(int exitCode, const QString &message)
 {
-    return {QString(), {}, message, exitCode};
+    return {QString(), {}, std::nullopt, message, exitCode};
 }
 
 // The program's options; Qt has already taken its own out of the arguments.
@@ -51,6 +62,8 @@ void declareOptions(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(kCheckOption, kCheckDescription));
+    parser.addOption(QCommandLineOption(kExportOption, kExportDescription));
+    parser.addOption(QCommandLineOption(kImportOption, kImportDescription));
     parser.addPositionalArgument(kFileArgument, kFileDescription, kFileSyntax);
 }
 
@@ -65,6 +78,27 @@ CommandLine fileToOpen(QStringList files, const QString &workingDirectory)
     if (!files.isEmpty())
         commandLine.message = kOnlyFirstOpened.arg(files.join(QStringLiteral(", ")));
     return commandLine;
+}
+
+// The two files of --export-csv or --import-csv, in the order given.
+CommandLine tableFiles(bool importing, const QStringList &files)
+{
+    if (files.size() != 2) {
+        const QString option = importing ? kImportOption : kExportOption;
+        return stopWith(kTableFailed, kTwoFiles.arg(option, importing ? kImportFiles : kExportFiles));
+    }
+    CommandLine commandLine;
+    commandLine.tableFiles = TableFiles{importing, files[0], files[1]};
+    return commandLine;
+}
+
+int runTableCommand(const TableFiles &files)
+{
+    DiskFileStore store;
+    QTextStream err(stderr);
+    if (files.importing)
+        return importTableCommand(files.from, files.to, store, err);
+    return exportTableCommand(files.from, files.to, store, err);
 }
 
 void tell(const CommandLine &commandLine)
@@ -94,6 +128,8 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
         commandLine.filesToCheck = parser.positionalArguments();
         return commandLine;
     }
+    if (parser.isSet(kExportOption) || parser.isSet(kImportOption))
+        return tableFiles(parser.isSet(kImportOption), parser.positionalArguments());
     return fileToOpen(parser.positionalArguments(), workingDirectory);
 }
 
@@ -114,7 +150,7 @@ bool asksToCheckFiles(int argc, char *argv[])
         const QByteArray argument(argv[i]);
         if (argument == "--")
             return false;
-        if (argument == "--check")
+        if (argument == "--check" || argument == "--export-csv" || argument == "--import-csv")
             return true;
     }
     return false;
@@ -128,6 +164,8 @@ int runCheck()
     tell(commandLine);
     if (commandLine.exitCode)
         return *commandLine.exitCode;
+    if (commandLine.tableFiles)
+        return runTableCommand(*commandLine.tableFiles);
     DiskFileStore store;
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -46,7 +46,7 @@ class TableCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void import_data()
+    void importAppendsTheTrains_data()
     {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("appended");
@@ -59,7 +59,7 @@ private slots:
     }
 
     // The trains go after the last line in one change, undone in one step.
-    void import()
+    void importAppendsTheTrains()
     {
         QFETCH(QString, table);
         QFETCH(QStringList, appended);
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(app.prompts.messages()[0].startsWith(u"Není vybraný žádný simulátor."_s));
     }
 
-    void export_data()
+    void exportWritesTheTable_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
@@ -102,7 +102,7 @@ private slots:
         QTest::newRow("without") << u"vlaky"_s << u"vlaky.csv"_s;
     }
 
-    void export_()
+    void exportWritesTheTable()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
