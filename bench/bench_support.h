@@ -14,6 +14,12 @@ namespace tgx::bench {
 // repeated numbers); the same document on every run.
 QStringList sampleTimetable(int trains);
 
+// The document lines of the five timetables of the main line's simulators
+// ("Zelto ŽST Vrbinov" to "Zelto ŽST Olšanov", in line order), each holding
+// trains trains that run the whole line and meet in every timetable, with a
+// few late, missing and renumbered trains; the same on every run.
+QList<QStringList> linkedTimetables(int trains);
+
 // Milliseconds of processor time this thread has used: unlike the time on
 // the clock, it does not grow when other programs share the cores.
 double threadMs();

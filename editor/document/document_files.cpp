@@ -8,6 +8,7 @@
 #include "document/header_lines.h"
 #include "document/header_rules.h"
 #include "document/prompts.h"
+#include "document/recovery_folder.h"
 
 namespace tgx {
 
@@ -18,6 +19,7 @@ const QString kExtension = QStringLiteral(".46g");
 const QString kNewDocumentName = QStringLiteral("Nový grafikon.46g");
 const QString kAskToSave = QStringLiteral("Chcete uložit změny?");
 const QString kSaveError = QStringLiteral("Error 00B4!");
+const QString kChangedSinceRead = QStringLiteral("Soubor „%1“ mezitím změnil jiný program. Přepsat ho?");
 const QString kSaveAsError = QStringLiteral("Error 00B5!");
 
 } // namespace
@@ -44,8 +46,9 @@ bool DocumentFiles::AskToSaveChanges()
     }
     if (m_state.DocumentFileName.isEmpty())
         return SaveDocumentAs();
-    SaveDocument(m_state.DocumentFileName);
-    return true;
+    // Work not written so as to keep another program's change stays open
+    // rather than being lost.
+    return SaveDocument(m_state.DocumentFileName) || !m_watch.changedOnDisk();
 }
 
 bool DocumentFiles::SaveDocument(const QString &fileName)
@@ -57,6 +60,10 @@ bool DocumentFiles::SaveDocument(const QString &fileName)
 
 void DocumentFiles::saveUnguarded(const QString &fileName, bool &written)
 {
+    // Another program's changes are not overwritten unasked.
+    if (fileName == m_watch.path() && m_watch.changedOnDisk()
+        && m_prompts.askYesNo(kChangedSinceRead.arg(fileName)) == Prompts::Answer::No)
+        return;
     // The checks read the lines as they were before this save stamps them.
     const QString versionQuestion = HeaderRules::saveVersionQuestion(m_lines.line(HeaderLine::Editor));
     if (!versionQuestion.isEmpty() && m_prompts.askYesNo(versionQuestion) == Prompts::Answer::No)
@@ -65,9 +72,11 @@ void DocumentFiles::saveUnguarded(const QString &fileName, bool &written)
     if (!encodingQuestion.isEmpty() && m_prompts.askYesNo(encodingQuestion) == Prompts::Answer::No)
         return;
     stampHeader();
-    m_store.write(fileName, FileBytes::fromText(m_lines.text()));
+    const QByteArray bytes = FileBytes::fromText(m_lines.text());
+    m_store.write(fileName, bytes);
     m_state.DocumentModified = false;
     written = true;
+    m_watch.remember(fileName, bytes);
 }
 
 void DocumentFiles::stampHeader()
@@ -103,6 +112,7 @@ void DocumentFiles::newDocument()
     m_view.showFileName(kNewDocumentStatus);
     m_view.resetSimulatorChoice();
     m_view.documentReplaced();
+    m_watch.forget();
 }
 
 void DocumentFiles::openDocument()
@@ -118,16 +128,39 @@ void DocumentFiles::openFile(const QString &path)
 {
     // Read and decode the whole file first: a file that cannot be read leaves
     // the document and its state as they were.
-    const QString text = FileBytes::toText(m_store.read(path));
+    const QByteArray bytes = m_store.read(path);
+    const QString text = FileBytes::toText(bytes);
     m_lines.setText(text);
     m_state.DocumentFileName = path;
     m_state.DocumentModified = false;
     m_view.showFileName(path);
     m_view.documentReplaced();
+    m_watch.remember(path, bytes);
     const QStringList warnings = HeaderRules::openWarnings(path, m_lines.line(HeaderLine::Encoding),
                                                            m_lines.line(HeaderLine::Editor));
     for (const QString &warning : warnings)
         m_prompts.inform(warning);
+}
+
+void DocumentFiles::openPath(const QString &path)
+{
+    if (AskToSaveChanges())
+        openFile(path);
+}
+
+// What the file holds now is all that is known of it: a later Save asks only
+// when it changes again.
+void DocumentFiles::restore(const UnsavedWork &work)
+{
+    m_lines.setText(work.text);
+    m_state.DocumentFileName = work.fileName;
+    m_state.DocumentModified = true;
+    m_view.showFileName(work.fileName.isEmpty() ? kNewDocumentStatus : work.fileName);
+    m_view.documentReplaced();
+    if (work.fileName.isEmpty())
+        m_watch.forget();
+    else
+        m_watch.rememberAsOnDisk(work.fileName);
 }
 
 void DocumentFiles::save()

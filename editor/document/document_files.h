@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/file_watch.h"
+
 #include <QString>
 
 namespace tgx {
@@ -9,6 +11,7 @@ class ErrorGuard;
 class FileStore;
 class Prompts;
 struct DocumentState;
+struct UnsavedWork;
 
 // What the file commands change outside the document itself.
 class DocumentFilesView {
@@ -37,6 +40,13 @@ public:
     // document after it and warn about its header.
     void openFile(const QString &path);
     void save(); // under its name, or as a new one when it has none
+    // Open without its dialog: the question about unsaved changes, then path.
+    void openPath(const QString &path);
+    // Puts recovered work in place as an unsaved document named as it was.
+    void restore(const UnsavedWork &work);
+
+    // The document's file as last read or written.
+    FileWatch &watch() { return m_watch; }
 
     static const QString kNewDocumentStatus; // status panel 1 of a document never saved
 
@@ -51,6 +61,7 @@ private:
     Prompts &m_prompts;
     ErrorGuard &m_guard;
     const FileStore &m_store;
+    FileWatch m_watch;
 };
 
 } // namespace tgx

@@ -5,6 +5,7 @@
 #include "document/header_lines.h"
 #include "document/prompts.h"
 #include "document/properties_dialog.h"
+#include "document/recovery_keeper.h"
 #include "document/source_view.h"
 #include "document/status_panel.h"
 #include "document/tool_bar_images.h"
@@ -73,6 +74,7 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
     m_state.DocumentModified = false;
     showFileName(DocumentFiles::kNewDocumentStatus);
+    keepFiles();
 }
 
 TA0::~TA0() = default;
@@ -192,13 +194,13 @@ void TA0::E2Click()
     m_train->setWindowTitle(kAddCaption);
 }
 
-void TA0::J1Click()
+void TA0::K1Click()
 {
     exportTableFile(m_lines, m_state.DocumentFileName, m_prompts, m_store);
 }
 
 // The trains are checked for the timetable's simulator, as adding one is.
-void TA0::J2Click()
+void TA0::K2Click()
 {
     if (m_lines.line(HeaderLine::Simulator).isEmpty()) {
         m_prompts.inform(kNoSimulator);

@@ -3,10 +3,13 @@
 #include "document/document_files.h"
 #include "document/document_lines.h"
 #include "document/document_state.h"
+#include "document/recent_files.h"
 #include "document/source_text_buffer.h"
 #include "document/train_selection.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -22,6 +25,8 @@ class FindingsPane;
 class OccupancyChart;
 class RepeatTrainDialog;
 class Prompts;
+class RecoveryFolder;
+class RecoveryKeeper;
 class StatusPanel;
 class TA1;
 class TA4;
@@ -71,12 +76,18 @@ public:
     void G5Click(); // Find train
     void G6Click(); // Sort trains by time
     void G7Click(); // Track occupancy view
-    void J1Click(); // Export to a table
-    void J2Click(); // Import from a table
+    void K1Click(); // Export to a table
+    void K2Click(); // Import from a table
 
     // Opens a file as Open does after its dialog, inside Open's guard: for
     // the file the program is started with.
     void openFile(const QString &path);
+    // Opens a file as Open does after its dialog, after the question about
+    // unsaved changes: a dropped file, a recent one.
+    void openPath(const QString &path);
+    // Offers the unsaved work of an editor that ended without closing; true
+    // when it was taken.
+    bool offerRecovery();
 
     QMenu *createPopupMenu() override; // the window's context menu
 
@@ -107,6 +118,13 @@ private:
     bool sourceViewShown() const;
     void layOutViews();
     QAction *command(const char *name, const QString &caption, void (TA0::*handler)(), const QString &errorText);
+
+    void keepFiles(); // recovery copy, outside changes, drops
+    void createRecentFilesMenu(QMenu *D1);
+    void fileBaselineChanged();
+    void lookAtFile();
+    void fillRecentMenu();
+    void openRecentFile(const QString &path);
 
     void showFileName(const QString &text) override;
     void resetSimulatorChoice() override;
@@ -141,6 +159,11 @@ private:
     OccupancyChart *m_G9 = nullptr; // track occupancy view
     FindingsPane *m_H1 = nullptr;   // "Kontrola grafikonu", below the views
     bool m_placed = false;
+
+    RecentFiles m_recent;
+    QMenu *m_recentMenu = nullptr; // "Nedávné soubory"
+    std::unique_ptr<RecoveryFolder> m_recoveryFolder;
+    std::unique_ptr<RecoveryKeeper> m_recovery; // uses the folder, so goes first
 };
 
 } // namespace tgx

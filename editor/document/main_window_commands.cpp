@@ -61,10 +61,6 @@ void TA0::createMenus()
     D1->addAction(D8);
     separator(D1, "D9");
     D1->addAction(command("E0", QStringLiteral("Konec"), &TA0::E0Click, QStringLiteral("Error 00E0")));
-    // Added items follow the menu's own, which keep their places.
-    separator(D1, "J0");
-    D1->addAction(command("J1", QStringLiteral("Exportovat do tabulky..."), &TA0::J1Click, QStringLiteral("Error 00J1")));
-    D1->addAction(command("J2", QStringLiteral("Importovat z tabulky..."), &TA0::J2Click, QStringLiteral("Error 00J2")));
 
     QMenu *E1 = addMenu("E1", QStringLiteral("Editace"));
     QAction *E2 = command("E2", QStringLiteral("Přidat vlak..."), &TA0::E2Click, QStringLiteral("Error 00E2"));
@@ -98,6 +94,11 @@ void TA0::createMenus()
     F1->addAction(F2);
     separator(F1, "F3");
     F1->addAction(command("F4", QStringLiteral("O programu TGX editor"), &TA0::F4Click, QStringLiteral("Error 00F4")));
+    createRecentFilesMenu(D1);
+    // Added items follow the menu's own, which keep their places.
+    separator(D1, "K0");
+    D1->addAction(command("K1", QStringLiteral("Exportovat do tabulky..."), &TA0::K1Click, QStringLiteral("Error 00K1")));
+    D1->addAction(command("K2", QStringLiteral("Importovat z tabulky..."), &TA0::K2Click, QStringLiteral("Error 00K2")));
     makeMenusKeyboardReachable(*D0);
 }
 

@@ -175,7 +175,13 @@ int runCheck()
 void startEditing(TA0 &mainWindow, const CommandLine &commandLine)
 {
     mainWindow.show();
-    if (!commandLine.file.isEmpty())
+    const bool recovered = mainWindow.offerRecovery();
+    if (commandLine.file.isEmpty())
+        return;
+    // Recovered work is not replaced unasked.
+    if (recovered)
+        mainWindow.openPath(commandLine.file);
+    else
         mainWindow.openFile(commandLine.file);
 }
 

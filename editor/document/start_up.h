@@ -50,8 +50,9 @@ int runCheck();
 // installed.
 bool loadCzechQtTexts(QCoreApplication &app);
 
-// Shows the main window and opens the command line's file in it, as Open
-// does once its dialog has chosen a file.
+// Shows the main window, offers the unsaved work of an editor that ended
+// without closing, and opens the command line's file, as Open does once its
+// dialog has chosen a file.
 void startEditing(TA0 &mainWindow, const CommandLine &commandLine);
 
 // The program, from its application object to the end of its message loop.

@@ -26,7 +26,9 @@ DocumentAnalysis analyseDocument(const QStringList &documentLines)
         list.add(line, record);
         planner.add(line, record);
     });
-    return {list.take(), list.failure(), planner.finish()};
+    OccupancyPlan plan = planner.finish();
+    TimetableStatements statements = statementsOf(plan, documentLines);
+    return {list.take(), list.failure(), std::move(plan), std::move(statements)};
 }
 
 OccupancyPlan planDocument(const QStringList &documentLines)
@@ -34,6 +36,13 @@ OccupancyPlan planDocument(const QStringList &documentLines)
     OccupancyPlanner planner(timetableContextOf(documentLines), recordLineCount(documentLines));
     forEachRecord(documentLines, [&](int line, const DecodedRecord &record) { planner.add(line, record); });
     return planner.finish();
+}
+
+DocumentChecks checkDocument(const QStringList &documentLines)
+{
+    OccupancyPlan plan = planDocument(documentLines);
+    TimetableStatements statements = statementsOf(plan, documentLines);
+    return {std::move(plan), std::move(statements)};
 }
 
 } // namespace tgx

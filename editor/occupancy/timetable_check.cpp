@@ -5,6 +5,7 @@
 #include "document/file_bytes.h"
 #include "document/file_store.h"
 #include "document/text_buffer.h"
+#include "line/document_findings.h"
 #include "occupancy/document_analysis.h"
 
 #include <QTextStream>
@@ -21,12 +22,19 @@ QStringList documentLinesOf(const QString &path, const FileStore &store)
 }
 
 // Writes the file's findings; whether it has any.
-bool reportFindings(const QString &path, const OccupancyPlan &plan, QTextStream &out)
+bool reportFindings(const QString &path, const DocumentFindings &findings, QTextStream &out)
 {
-    for (const Finding &finding : plan.findings)
-        out << path << u':' << finding.line << QStringView(u": ") << findingText(plan, finding) << u'\n';
-    return !plan.findings.isEmpty();
+    for (qsizetype row = 0; row < findings.size(); ++row)
+        out << path << u':' << findings.line(row) << QStringView(u": ") << findings.text(row) << u'\n';
+    return !findings.isEmpty();
 }
+
+// The files that could be read, with what their checks need.
+struct ReadFiles {
+    QStringList paths;
+    QList<OccupancyPlan> plans;
+    QList<TimetableStatements> timetables;
+};
 
 } // namespace
 
@@ -35,14 +43,23 @@ int checkFiles(const QStringList &paths, const FileStore &store, QTextStream &ou
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
     bool unreadable = false;
-    bool faults = false;
+    ReadFiles read;
     for (const QString &path : paths) {
         try {
-            faults |= reportFindings(path, planDocument(documentLinesOf(path, store)), out);
+            DocumentChecks checks = checkDocument(documentLinesOf(path, store));
+            read.paths.append(path);
+            read.plans.append(std::move(checks.plan));
+            read.timetables.append(std::move(checks.statements));
         } catch (const Failure &failure) {
             err << failure.description() << u'\n';
             unreadable = true;
         }
+    }
+    // Each file is checked against all the others as well.
+    bool faults = false;
+    for (int i = 0; i < read.paths.size(); ++i) {
+        const DocumentFindings findings(read.plans[i], CrossTimetableFindings(read.timetables, i));
+        faults |= reportFindings(read.paths[i], findings, out);
     }
     out.flush();
     err.flush();

@@ -71,7 +71,7 @@ private slots:
         writeFile(path, table.toUtf8());
         QSignalSpy changes(sourceView(app), &QPlainTextEdit::textChanged);
         app.prompts.chooseFile(path);
-        app.trigger("J2");
+        app.trigger("K2");
         QCOMPARE(app.prompts.fileRequests.last().title, u"Importovat z tabulky"_s);
         QCOMPARE(app.prompts.fileRequests.last().filter, u"Tabulka CSV (*.csv)"_s);
         QCOMPARE(app.prompts.messages(), QStringList{told});
@@ -87,7 +87,7 @@ private slots:
     void importNeedsASimulator()
     {
         App app;
-        app.trigger("J2");
+        app.trigger("K2");
         QCOMPARE(app.prompts.fileRequests.size(), 0);
         QCOMPARE(app.prompts.messages().size(), 1);
         QVERIFY(app.prompts.messages()[0].startsWith(u"Není vybraný žádný simulátor."_s));
@@ -109,7 +109,7 @@ private slots:
         App app;
         oneTrain(app);
         app.prompts.chooseFile(app.path(chosen));
-        app.trigger("J1");
+        app.trigger("K1");
         const FileDialogRequest request = app.prompts.fileRequests.last();
         QCOMPARE(request.title, u"Exportovat do tabulky"_s);
         QCOMPARE(request.filter, u"Tabulka CSV (*.csv)"_s);

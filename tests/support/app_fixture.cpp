@@ -3,9 +3,21 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace tgx::test {
+
+bool keepOutOfUserFolders()
+{
+    static QTemporaryDir home; // goes when the process ends
+    static const bool kept = [] {
+        qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+        return true;
+    }();
+    return kept;
+}
 
 void App::trigger(const char *menuItem)
 {

@@ -10,6 +10,11 @@
 
 namespace tgx::test {
 
+// Points the user's state and configuration folders (recovery copies, recent
+// files) at a temporary folder of this process, once, so that tests and
+// benchmarks leave the user's own alone. True.
+bool keepOutOfUserFolders();
+
 // The program's windows as start-up makes them, with scripted prompts
 // and the real disk files inside a temporary folder.
 struct App {
@@ -17,6 +22,7 @@ struct App {
     explicit App(const FileStore *files = nullptr)
         : forms(std::make_unique<Forms>(prompts, files ? *files : store)) {}
 
+    const bool userFoldersKeptOut = keepOutOfUserFolders();
     ScriptedPrompts prompts;
     DiskFileStore store;
     QTemporaryDir dir;
