@@ -34,7 +34,8 @@ struct Times {
 Times paintTimes(const ChartContent &content, int runs)
 {
     const ChartFrame frame{kWindow, TimeGrid(ChartLayout::kTrackColumnWidth,
-                                             (kWindow.width() - ChartLayout::kTrackColumnWidth) / double(kMinutesPerDay)), 0};
+                                             (kWindow.width() - ChartLayout::kTrackColumnWidth) / double(kMinutesPerDay)), 0,
+                            content.rowOffsets()};
     QFont font = QApplication::font();
     font.setPixelSize(QFontInfo(font).pixelSize());
     QImage image(kWindow, QImage::Format_RGB32);
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
     for (const int trains : sizes) {
         ChartContent content;
         content.setPlan(planDocument(sampleTimetable(trains)));
-        content.setSelectedLine(31 + trains / 2);
+        content.setSelectedLines({31 + trains / 2});
         qsizetype bars = 0;
         for (const TrackRow &row : content.plan().rows)
             bars += row.bars.size();

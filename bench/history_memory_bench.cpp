@@ -67,6 +67,6 @@ int main(int argc, char *argv[])
     std::printf("%d trains: opened %.1f MB; after %d repeats %.1f MB (+%.1f MB, %.1f kB a repeat, %.0f ms a repeat); "
                 "after sorting %.1f MB (+%.1f MB); %d steps undone: %.1f MB, %d trains\n",
                 trains, opened, repeats, repeated, repeated - opened, (repeated - opened) * 1024 / repeats, repeatMs,
-                sorted, sorted - repeated, steps, undone, app.main().trainList().rowCount());
-    return app.main().trainList().rowCount() == trains ? 0 : 1;
+                sorted, sorted - repeated, steps, undone, app.trainList().rowCount());
+    return app.trainList().rowCount() == trains ? 0 : 1;
 }

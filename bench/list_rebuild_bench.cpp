@@ -45,8 +45,8 @@ int main(int argc, char *argv[])
             QTest::keyClick(view, typeLetter ? Qt::Key_X : Qt::Key_Backspace);
             typeLetter = !typeLetter;
         });
-        if (app.main().trainList().rowCount() != trains) {
-            std::fprintf(stderr, "the list holds %d items, not %d\n", app.main().trainList().rowCount(), trains);
+        if (app.trainList().rowCount() != trains) {
+            std::fprintf(stderr, "the list holds %d items, not %d\n", app.trainList().rowCount(), trains);
             return 1;
         }
         std::printf("%10d %12.3f %14.3f %8.2f\n", trains, floor, keystroke, keystroke / floor);

@@ -4,10 +4,10 @@
 
 int main(int argc, char *argv[])
 {
-    // Checking files opens no window, so it needs no display.
-    if (tgx::asksToCheckFiles(argc, argv)) {
+    // Help, version and checking files open no window, so they need no display.
+    if (tgx::answersOnTerminal(argc, argv)) {
         QCoreApplication app(argc, argv);
-        return tgx::runCheck();
+        return tgx::runOnTerminal();
     }
     // Qt takes its own options (-platform, -style, ...) out of the arguments here.
     QApplication app(argc, argv);

@@ -1,12 +1,16 @@
 // The occupancy plan of any document: the input's first byte chooses header
 // line 2 (one of the simulators, none, or a name that selects none), every
-// line after the first is a record line. The plan must hold its shape, keep
-// its findings in order and within their bounds, and word every finding.
+// line after the first is a record line. The plan must hold its shape (bars
+// that share a minute in different lanes among them), keep its findings in
+// order and within their bounds, word every finding, and count the pairs a
+// line does not name as comparing every pair does.
 
 #include "fuzz_support.h"
 
 #include "document/simulator_catalogue.h"
 #include "occupancy/document_analysis.h"
+#include "occupancy/occupancy_interval.h"
+#include "trains/station_table.h"
 #include "trains/summary_line.h"
 
 #include <map>
@@ -30,10 +34,23 @@ QStringList documentOf(const uint8_t *data, size_t size)
     return document + records;
 }
 
+// Bars that share a minute lie in different lanes, all within the row's lanes.
+void checkLanes(const TrackRow &row)
+{
+    std::map<int, int> laneEnds; // lane: the last minute of its latest bar so far
+    for (const OccupancyBar &bar : row.bars) {
+        require(bar.lane >= 0 && bar.lane < row.lanes, "a bar outside its row's lanes");
+        const auto end = laneEnds.find(bar.lane);
+        require(end == laneEnds.end() || end->second < bar.first, "bars sharing a minute in one lane");
+        laneEnds[bar.lane] = bar.last;
+    }
+}
+
 void checkRows(const OccupancyPlan &plan)
 {
     qsizetype bars = 0;
     for (const TrackRow &row : plan.rows) {
+        checkLanes(row);
         for (qsizetype i = 0; i < row.bars.size(); ++i) {
             const OccupancyBar &bar = row.bars[i];
             require(bar.first >= 0 && bar.first <= bar.last && bar.last < kMinutesPerDay, "a bar outside the day");
@@ -53,6 +70,72 @@ void checkRows(const OccupancyPlan &plan)
         stretches += minutes == 0 ? 0 : train.occupancy.first + minutes > kMinutesPerDay ? 2 : 1;
     }
     require(bars == stretches, "bars and the trains' stretches disagree");
+}
+
+// Whether train b overtakes train a on the run of each (to or from the same
+// neighbour), as the timetable checks define it.
+bool overtakes(const PlannedRun &b, const PlannedRun &a)
+{
+    const int lead = minutesBetween(a.departure, b.departure);
+    return lead >= 1 && lead <= 719
+           && lead + minutesBetween(b.departure, b.arrival) < minutesBetween(a.departure, a.arrival);
+}
+
+// For each line of a train, how many trains of earlier lines it collides
+// with, and how many trains it overtakes, by comparing every pair.
+std::map<std::pair<int, FindingKind>, int> pairsByComparing(const OccupancyPlan &plan)
+{
+    std::map<std::pair<int, FindingKind>, int> pairs;
+    const auto checked = [&](const PlannedRun &run) {
+        return run.present() && neighbourShortName(plan.simulator, run.code, {}).has_value();
+    };
+    for (const PlannedTrain &b : plan.trains) {
+        for (const PlannedTrain &a : plan.trains) {
+            if (a.line < b.line && a.track == b.track && a.inConflict && b.inConflict
+                && sharedMinutes(a.occupancy, b.occupancy) != SharedMinutes::None)
+                ++pairs[{b.line, FindingKind::Collision}];
+            for (const auto run : {&PlannedTrain::departure, &PlannedTrain::arrival}) {
+                if (checked(a.*run) && checked(b.*run) && (a.*run).code == (b.*run).code && overtakes(b.*run, a.*run))
+                    ++pairs[{b.line, FindingKind::Overtaking}];
+            }
+        }
+    }
+    return pairs;
+}
+
+// A line names at most kPartnerLimit pairs of a kind; one finding more tells
+// how many it leaves out.
+void checkPairCounts(const OccupancyPlan &plan, const std::map<std::pair<int, FindingKind>, int> &perLine)
+{
+    if (plan.trains.size() > 2000)
+        return; // comparing every pair would take too long
+    const auto countOf = [](const std::map<std::pair<int, FindingKind>, int> &counts, int line, FindingKind kind) {
+        const auto found = counts.find({line, kind});
+        return found == counts.end() ? 0 : found->second;
+    };
+    const auto pairs = pairsByComparing(plan);
+    for (const auto &counts : {pairs, perLine}) {
+        for (const auto &[key, count] : counts) {
+            const auto [line, kind] = key;
+            if (kind == FindingKind::Collision || kind == FindingKind::Overtaking)
+                require(countOf(perLine, line, kind) == std::min(countOf(pairs, line, kind), kPartnerLimit),
+                        "a line names other pairs than it has");
+        }
+    }
+    for (const Finding &finding : plan.findings) {
+        const bool moreCollisions = finding.kind == FindingKind::MoreCollisions;
+        if (!moreCollisions && finding.kind != FindingKind::MoreOvertakings)
+            continue;
+        const FindingKind kind = moreCollisions ? FindingKind::Collision : FindingKind::Overtaking;
+        require(countOf(perLine, finding.line, kind) == kPartnerLimit && finding.further > 0
+                    && countOf(pairs, finding.line, kind) == kPartnerLimit + finding.further,
+                "a line counts the pairs it leaves out wrongly");
+    }
+    for (const auto &[key, count] : pairs) {
+        const auto [line, kind] = key;
+        const FindingKind more = kind == FindingKind::Collision ? FindingKind::MoreCollisions : FindingKind::MoreOvertakings;
+        require(countOf(perLine, line, more) == (count > kPartnerLimit ? 1 : 0), "a line does not say it names only some");
+    }
 }
 
 void checkFindings(const OccupancyPlan &plan)
@@ -76,6 +159,11 @@ void checkFindings(const OccupancyPlan &plan)
             require(other.track != u'0', "a collision on track 0");
         }
     }
+    const bool records = !plan.trains.isEmpty() || !plan.unreadable.isEmpty();
+    const bool unknownSimulator = !plan.findings.isEmpty() && plan.findings.front().kind == FindingKind::UnknownSimulator;
+    require(unknownSimulator == (records && plan.simulator < 0), "an unknown simulator said wrongly");
+    require(!unknownSimulator || plan.findings.front().line == 2, "an unknown simulator not on line 2");
+    checkPairCounts(plan, perLine);
 }
 
 } // namespace

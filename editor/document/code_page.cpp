@@ -56,14 +56,6 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
-std::optional<char> encodeChar(QChar c)
-{
-    const qint16 byte = reverseTable()[c.unicode()];
-    if (byte == kNone)
-        return std::nullopt;
-    return char(byte);
-}
-
 qsizetype firstUnencodable(QStringView text)
 {
     const auto &table = reverseTable();

@@ -3,8 +3,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <optional>
-
 namespace tgx {
 
 // Windows code page 1250, the single-byte code page of timetable files.
@@ -14,9 +12,6 @@ namespace tgx {
 namespace CodePage1250 {
 
 QString decode(QByteArrayView bytes);
-
-// The byte for c, or nothing when the code page cannot store c.
-std::optional<char> encodeChar(QChar c);
 
 // Position of the first character the code page cannot store, or -1.
 qsizetype firstUnencodable(QStringView text);

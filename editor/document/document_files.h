@@ -53,7 +53,6 @@ public:
 private:
     void saveUnguarded(const QString &fileName, bool &written);
     void stampHeader();
-    QString chooseSaveName();
 
     DocumentLines &m_lines;
     DocumentState &m_state;

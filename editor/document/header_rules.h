@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/program_version.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +14,9 @@ class DocumentLines;
 namespace tgx::HeaderRules {
 
 inline const QString kEncodingMarker = QStringLiteral("num-code");     // line 3 as this editor writes it
-inline const QString kEditorStamp = QStringLiteral("20TGX editor 2.0"); // line 4 as this editor writes it
 inline constexpr int kEditorVersion = 20;
+// Line 4 as this editor writes it: "20TGX editor 2.0".
+inline const QString kEditorStamp = QString::number(kEditorVersion) + kProgramTitle + u' ' + kProgramVersion;
 
 // Header line 4: the writer's version (characters 1-2) and name (from character 3).
 struct EditorStamp {

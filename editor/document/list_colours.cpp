@@ -33,9 +33,4 @@ void normalList(QWidget &list)
     paint(list, QPalette::Base);
 }
 
-bool paintedGrey(const QWidget &list)
-{
-    return list.palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
-}
-
 } // namespace tgx

@@ -8,7 +8,5 @@ namespace tgx {
 // list is enabled and painted in the window colour.
 void greyList(QWidget &list);
 void normalList(QWidget &list);
-// Whether the list is painted in the button-face colour.
-bool paintedGrey(const QWidget &list);
 
 } // namespace tgx

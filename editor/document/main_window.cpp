@@ -15,9 +15,11 @@
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
 #include "exchange/table_files.h"
+#include "linegraph/line_graph_page.h"
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
 #include "occupancy/occupancy_chart.h"
+#include "trains/train_commands_texts.h"
 #include "trains/train_dialog.h"
 
 #include <QApplication>
@@ -35,11 +37,7 @@ const QString kTitle = QStringLiteral("TGX editor");
 const QString kNoSimulator = QStringLiteral(
     "Není vybraný žádný simulátor. Otevřete nabídku Soubor -> Vlastnosti a zvolte, pro který simulátor je "
     "grafikon tvořený.");
-const QString kNoTrainToRemove = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete odebrat.");
-const QString kNoTrainToEdit = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete upravit.");
 const QString kConfirmRemove = QStringLiteral("Opravdu chcete odebrat vlak?");
-const QString kAddCaption = QStringLiteral("Přidat vlak");
-const QString kEditCaption = QStringLiteral("Upravit vlak");
 
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 419;
@@ -133,7 +131,8 @@ void TA0::rebuildTrainList()
     m_trainList->setTrains(std::move(analysis.list)); // with a failure, the items before the failing record
     m_G9->setPlan(analysis.plan);
     m_G9->setSelectedLine(std::nullopt);
-    m_H1->setPlan(std::move(analysis.plan));
+    m_L2->setDocument(std::move(analysis.statements));
+    m_H1->setFindings(DocumentFindings(std::move(analysis.plan), m_L2->crossFindings()));
     if (analysis.listFailure)
         throw Failure(*analysis.listFailure);
 }
@@ -191,7 +190,7 @@ void TA0::E2Click()
         return;
     }
     openDialog(m_train);
-    m_train->setWindowTitle(kAddCaption);
+    m_train->setWindowTitle(kAddTrainCaption);
 }
 
 void TA0::K1Click()
@@ -221,7 +220,7 @@ void TA0::E3Click()
         m_prompts.inform(kNoTrainToEdit);
         return;
     }
-    openTrainDialog(kEditCaption, *line);
+    openTrainDialog(kEditTrainCaption, *line);
 }
 
 // Shows the train dialog with the caption that tells it to add or to edit,

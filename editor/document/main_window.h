@@ -22,6 +22,7 @@ class ErrorGuard;
 class FileStore;
 class FindBar;
 class FindingsPane;
+class LineGraphPage;
 class OccupancyChart;
 class RepeatTrainDialog;
 class Prompts;
@@ -48,8 +49,6 @@ public:
 
     DocumentLines &lines() { return m_lines; }
     DocumentState &state() { return m_state; }
-    DocumentFiles &files() { return m_files; }
-    TrainListModel &trainList() { return *m_trainList; }
 
     std::optional<int> selectedTrainLine() const override;
     int selectedRow() const; // -1 when no train is selected
@@ -78,6 +77,7 @@ public:
     void G7Click(); // Track occupancy view
     void K1Click(); // Export to a table
     void K2Click(); // Import from a table
+    void L0Click(); // Line graph view
 
     // Opens a file as Open does after its dialog, inside Open's guard: for
     // the file the program is started with.
@@ -101,8 +101,11 @@ private:
     void createListView(QWidget *client);
     void createSourceView(QWidget *client);
     void createChart(QWidget *client);
+    void createLineGraph(QWidget *client);
     void showView(QWidget *view, QAction *menuItem);
     void showLine(int line);
+    void showFinding(int line, int otherLine, bool unreadable);
+    bool selectSourceLine(int line);
     void createMenus();
     void createToolBar();
     void createStatusBar();
@@ -113,6 +116,8 @@ private:
     void createHistoryCommands(QMenu *editMenu);
     void selectTrainLine(std::optional<int> line); // selects nothing when the line holds no listed train
     void selectTrainRow(int row);
+    void moveTrain(int line, int minutes); // a dragged train, as one step of the history
+    QString summaryOfLine(int line) const;
     void findFrom(int row, const QString &text); // the first matching train from row on
     int searchStart(bool afterCurrent) const;
     bool sourceViewShown() const;
@@ -143,6 +148,7 @@ private:
     QAction *m_E9 = nullptr;        // "Grafikon"
     QAction *m_F0 = nullptr;        // "Zdrojový kód"
     QAction *m_G7 = nullptr;        // "Obsazení kolejí"
+    QAction *m_L0 = nullptr;        // "Grafikon trati"
     QAction *m_G1 = nullptr;        // "Zpět"
     QAction *m_G2 = nullptr;        // "Znovu"
 
@@ -157,6 +163,7 @@ private:
     RepeatTrainDialog *m_repeat = nullptr;
     FindBar *m_H3 = nullptr;        // find bar above the views
     OccupancyChart *m_G9 = nullptr; // track occupancy view
+    LineGraphPage *m_L2 = nullptr;  // the line's graph view with its row of lines and loaded timetables
     FindingsPane *m_H1 = nullptr;   // "Kontrola grafikonu", below the views
     bool m_placed = false;
 

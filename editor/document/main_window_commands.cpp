@@ -4,6 +4,7 @@
 #include "document/menu_keys.h"
 #include "document/tool_bar.h"
 #include "document/tool_bar_images.h"
+#include "trains/train_commands_texts.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -80,13 +81,15 @@ void TA0::createMenus()
     m_E9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
     m_F0->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     m_G7->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_3), QKeySequence(Qt::Key_F6)});
+    m_L0 = command("L0", QStringLiteral("Grafikon trati"), &TA0::L0Click, QStringLiteral("Error 00L0"));
+    m_L0->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_4), QKeySequence(Qt::Key_F7)});
     auto *views = new QActionGroup(this);
-    for (QAction *view : {m_E9, m_F0, m_G7}) {
+    for (QAction *view : {m_E9, m_F0, m_G7, m_L0}) {
         view->setCheckable(true);
         views->addAction(view);
     }
     m_E9->setChecked(true);
-    E5->addActions({m_E9, m_F0, m_G7});
+    E5->addActions({m_E9, m_F0, m_G7, m_L0});
 
     QMenu *F1 = addMenu("F1", QStringLiteral("Nápověda"));
     QAction *F2 = command("F2", QStringLiteral("Nápověda pro TGX editor"), &TA0::F2Click, QStringLiteral("Error 00F2"));
@@ -120,13 +123,14 @@ void TA0::createToolBar()
     B6->addButton(button("B9", "D3", QStringLiteral("Otevřít"), ToolBarImages::open()));
     B6->addButton(button("C0", "D4", QStringLiteral("Uložit"), ToolBarImages::save()));
     B6->addSpacer(15);
-    B6->addButton(button("C2", "E2", QStringLiteral("Přidat vlak"), ToolBarImages::addTrain()));
-    B6->addButton(button("C3", "E3", QStringLiteral("Upravit vlak"), ToolBarImages::editTrain()));
+    B6->addButton(button("C2", "E2", kAddTrainCaption, ToolBarImages::addTrain()));
+    B6->addButton(button("C3", "E3", kEditTrainCaption, ToolBarImages::editTrain()));
     B6->addButton(button("C4", "E4", QStringLiteral("Odstranit vlak"), ToolBarImages::removeTrain()));
     B6->addSpacer(15);
     B6->addButton(button("C9", "F2", QStringLiteral("Nápověda"), ToolBarImages::help()));
     B6->addSpacer(15);
     B6->addButton(button("G8", "G7", QStringLiteral("Obsazení kolejí"), ToolBarImages::trackOccupancy()));
+    B6->addButton(button("L1", "L0", QStringLiteral("Grafikon trati"), ToolBarImages::lineGraph()));
     B6->keepAsDefault();
     addToolBar(Qt::TopToolBarArea, B6);
 }

@@ -5,9 +5,11 @@
 #include "document/train_list_model.h"
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
+#include "editing/train_drag.h"
 #include "editing/train_find.h"
 #include "editing/train_sort.h"
 #include "occupancy/occupancy_chart.h"
+#include "trains/train_commands_texts.h"
 
 #include <QAction>
 #include <QListView>
@@ -22,10 +24,6 @@
 namespace tgx {
 
 namespace {
-
-const QString kNoTrainToCopy = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete kopírovat.");
-const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
-const QString kAddCaption = QStringLiteral("Přidat vlak");
 
 // The first document line (from 1) that a change wrote, comparing the
 // document before and after it; nothing when the change only took lines away.
@@ -99,7 +97,7 @@ void TA0::G3Click()
         m_prompts.inform(kNoTrainToCopy);
         return;
     }
-    openTrainDialog(kAddCaption, *line);
+    openTrainDialog(kAddTrainCaption, *line);
 }
 
 void TA0::G4Click()
@@ -126,6 +124,17 @@ void TA0::G6Click()
     sortTrainsByTime(m_lines);
     if (selected)
         selectTrainLine(firstLineHolding(m_lines.allLines(), record));
+}
+
+// The moved train stays selected.
+void TA0::moveTrain(int line, int minutes)
+{
+    const QString moved = movedRecord(m_lines.line(line), minutes);
+    {
+        DocumentLines::Step step(m_lines);
+        m_lines.replaceLine(line, moved);
+    }
+    selectTrainLine(line);
 }
 
 void TA0::findFrom(int row, const QString &text)

@@ -6,6 +6,7 @@
 #include "document/train_list_model.h"
 #include "editing/find_bar.h"
 #include "occupancy/findings_pane.h"
+#include "linegraph/line_graph_page.h"
 #include "occupancy/occupancy_chart.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@ const QString kFindError = QStringLiteral("Error 00G5");
 const QString kEditError = QStringLiteral("Error 00F3");
 const QString kChartError = QStringLiteral("Error 00G9");
 const QString kFindingsError = QStringLiteral("Error 00H1");
+const QString kLineGraphError = QStringLiteral("Error 00L5");
 
 constexpr int kMargin = 8;
 constexpr QSize kSourceViewSize(616, 368);
@@ -40,6 +42,7 @@ void TA0::createViews()
     createListView(client);
     createSourceView(client);
     createChart(client);
+    createLineGraph(client);
 
     m_H3 = new FindBar(client);
     connect(m_H3, &FindBar::textEdited, this, [this](const QString &text) {
@@ -52,8 +55,8 @@ void TA0::createViews()
 
     m_H1 = new FindingsPane(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_H1);
-    connect(m_H1, &FindingsPane::findingActivated, this, [this](int line) {
-        m_guard.runHandler(kFindingsError, [&] { showLine(line); });
+    connect(m_H1, &FindingsPane::findingActivated, this, [this](int line, int otherLine, bool unreadable) {
+        m_guard.runHandler(kFindingsError, [&] { showFinding(line, otherLine, unreadable); });
     });
 }
 
@@ -70,8 +73,10 @@ void TA0::createListView(QWidget *client)
     listFont.setPixelSize(13);
     m_B1->setFont(listFont);
     // The chart shows the list's selection, in whichever view it was made.
-    connect(m_B1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { m_G9->setSelectedLine(selectedTrainLine()); });
+    connect(m_B1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        m_G9->setSelectedLine(selectedTrainLine());
+        m_L2->setSelectedLine(selectedTrainLine());
+    });
 }
 
 void TA0::createSourceView(QWidget *client)
@@ -93,12 +98,12 @@ void TA0::createChart(QWidget *client)
 {
     m_G9 = new OccupancyChart(m_prompts, m_guard, m_store, client);
     m_G9->hide();
-    m_G9->setSummaryOf([this](int line) {
-        const auto row = m_trainList->rowOf(line);
-        return row ? m_trainList->summary(*row) : m_lines.line(line);
-    });
+    m_G9->setSummaryOf([this](int line) { return summaryOfLine(line); });
     connect(m_G9, &OccupancyChart::trainClicked, this,
             [this](int line) { m_guard.runHandler(kChartError, [&] { selectTrainLine(line); }); });
+    connect(m_G9, &OccupancyChart::trainDragged, this, [this](int line, int minutes) {
+        m_guard.runHandler(kChartError, [&] { moveTrain(line, minutes); });
+    });
     // A double-click edits the train, as "Upravit vlak..." does for the selected one.
     connect(m_G9, &OccupancyChart::trainDoubleClicked, this, [this](int line) {
         m_guard.runHandler(kEditError, [&] {
@@ -106,6 +111,34 @@ void TA0::createChart(QWidget *client)
             E3Click();
         });
     });
+}
+
+// The line's graph selects, edits and moves trains as the chart does.
+void TA0::createLineGraph(QWidget *client)
+{
+    m_L2 = new LineGraphPage(m_prompts, m_guard, m_store, client);
+    m_L2->hide();
+    m_L2->setSummaryOf([this](int line) { return summaryOfLine(line); });
+    connect(m_L2, &LineGraphPage::trainClicked, this,
+            [this](int line) { m_guard.runHandler(kLineGraphError, [&] { selectTrainLine(line); }); });
+    connect(m_L2, &LineGraphPage::trainDoubleClicked, this, [this](int line) {
+        m_guard.runHandler(kEditError, [&] {
+            selectTrainLine(line);
+            E3Click();
+        });
+    });
+    connect(m_L2, &LineGraphPage::trainDragged, this, [this](int line, int minutes) {
+        m_guard.runHandler(kLineGraphError, [&] { moveTrain(line, minutes); });
+    });
+    connect(m_L2, &LineGraphPage::crossFindingsChanged, this,
+            [this](const CrossTimetableFindings &findings) { m_H1->setCrossFindings(findings); });
+}
+
+// What a tooltip over a train says: its summary line in the list.
+QString TA0::summaryOfLine(int line) const
+{
+    const auto row = m_trainList->rowOf(line);
+    return row ? m_trainList->summary(*row) : m_lines.line(line);
 }
 
 // The window's context menu offers the tool bar; the findings pane is always
@@ -138,14 +171,17 @@ void TA0::layOutViews()
     const QRect followingWindow(kMargin, top, client.width() - 2 * kMargin, client.height() - top);
     m_B1->setGeometry(followingWindow);
     m_G9->setGeometry(followingWindow);
+    m_L2->setGeometry(followingWindow);
     m_B0->move(kMargin, top);
 }
 
 void TA0::showView(QWidget *view, QAction *menuItem)
 {
-    for (QWidget *each : std::initializer_list<QWidget *>{m_B1, m_B0, m_G9})
+    for (QWidget *each : std::initializer_list<QWidget *>{m_B1, m_B0, m_G9, m_L2})
         each->setVisible(each == view);
     menuItem->setChecked(true);
+    // The shown view takes the keys, so that none reaches a hidden one.
+    view->setFocus();
 }
 
 void TA0::E9Click()
@@ -162,6 +198,12 @@ void TA0::F0Click()
 void TA0::G7Click()
 {
     showView(m_G9, m_G7);
+    m_G9->showSelectedTrain();
+}
+
+void TA0::L0Click()
+{
+    showView(m_L2, m_L0);
 }
 
 bool TA0::sourceViewShown() const
@@ -169,20 +211,43 @@ bool TA0::sourceViewShown() const
     return !m_B0->isHidden();
 }
 
-// A line to show (a finding's, a found train's, one just written): its train
-// selected, and in the source view the line itself.
+// A line to show (a found train's, one just written): its train selected,
+// and in the source view the line itself.
 void TA0::showLine(int line)
 {
     selectTrainLine(line);
-    if (!sourceViewShown())
-        return;
+    if (sourceViewShown())
+        selectSourceLine(line);
+}
+
+// A finding: its train selected, and shown in the view at hand, in the chart
+// together with the other train it names, in the source view as its line in
+// the middle of the view, with the keys there. A record that cannot be read
+// is shown where it can be seen, in the source view.
+void TA0::showFinding(int line, int otherLine, bool unreadable)
+{
+    selectTrainLine(line);
+    if (unreadable && !sourceViewShown())
+        F0Click();
+    if (!m_G9->isHidden()) {
+        m_G9->showTrains(otherLine ? QList<int>{line, otherLine} : QList<int>{line});
+    } else if (sourceViewShown() && selectSourceLine(line)) {
+        m_B0->centerCursor();
+        m_B0->setFocus();
+    }
+}
+
+// Selects line in the source view; false when there is no such line.
+bool TA0::selectSourceLine(int line)
+{
     const QTextBlock block = m_B0->document()->findBlockByNumber(line - 1);
     if (!block.isValid())
-        return;
+        return false;
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     m_B0->setTextCursor(cursor);
     m_B0->ensureCursorVisible();
+    return true;
 }
 
 } // namespace tgx

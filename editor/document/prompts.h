@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -11,6 +12,13 @@ struct FileDialogRequest {
     QString title;      // empty for the platform's default title
     QString filter;     // e.g. "TGX soubory Zelto Edice 246 (*.46g)"
     QString presetName; // file name offered in the dialog, may be empty
+};
+
+// A file chosen in a save dialog, and the filter chosen with it (one of the
+// request's, or empty when the dialog does not tell).
+struct ChosenFile {
+    QString path;
+    QString filter;
 };
 
 // Every question, message and file dialog the windows show goes through this
@@ -29,7 +37,15 @@ public:
     virtual Answer askYesNoCancel(const QString &text) = 0;
     // The chosen path, or nothing when the dialog was cancelled.
     virtual std::optional<QString> openFileName(const FileDialogRequest &request) = 0;
-    virtual std::optional<QString> saveFileName(const FileDialogRequest &request) = 0;
+    // An open dialog choosing one file or several; empty when it was cancelled.
+    virtual QStringList openFileNames(const FileDialogRequest &request) = 0;
+    virtual std::optional<ChosenFile> saveFile(const FileDialogRequest &request) = 0;
+    // saveFile for callers to whom the filter means nothing.
+    std::optional<QString> saveFileName(const FileDialogRequest &request)
+    {
+        const auto file = saveFile(request);
+        return file ? std::optional<QString>(file->path) : std::nullopt;
+    }
 };
 
 } // namespace tgx

@@ -69,11 +69,20 @@ std::optional<QString> QtPrompts::openFileName(const FileDialogRequest &request)
                                                request.filter));
 }
 
-std::optional<QString> QtPrompts::saveFileName(const FileDialogRequest &request)
+QStringList QtPrompts::openFileNames(const FileDialogRequest &request)
 {
-    return chosen(QFileDialog::getSaveFileName(activeParent(), request.title, request.presetName,
-                                               request.filter, nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+    return QFileDialog::getOpenFileNames(activeParent(), request.title, request.presetName, request.filter);
+}
+
+std::optional<ChosenFile> QtPrompts::saveFile(const FileDialogRequest &request)
+{
+    QString filter;
+    const auto path = chosen(QFileDialog::getSaveFileName(activeParent(), request.title, request.presetName,
+                                                          request.filter, &filter,
+                                                          QFileDialog::DontConfirmOverwrite));
+    if (!path)
+        return std::nullopt;
+    return ChosenFile{*path, filter};
 }
 
 } // namespace tgx

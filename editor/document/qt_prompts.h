@@ -12,7 +12,8 @@ public:
     Answer askYesNo(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
-    std::optional<QString> saveFileName(const FileDialogRequest &request) override;
+    QStringList openFileNames(const FileDialogRequest &request) override;
+    std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
 };
 
 } // namespace tgx

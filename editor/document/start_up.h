@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
-#include <optional>
+#include "document/command_line.h"
 
 class QApplication;
 class QCoreApplication;
@@ -12,37 +9,12 @@ namespace tgx {
 
 class TA0;
 
-// --export-csv TIMETABLE TABLE or --import-csv TABLE TIMETABLE, files as given.
-struct TableFiles {
-    bool importing = false;
-    QString from;
-    QString to;
-};
-
-// What the command line asks of the program, once Qt has taken its own
-// options (-platform, -style, ...) out of it.
-struct CommandLine {
-    QString file;                // absolute path of the document to open; empty: a new document
-    QStringList filesToCheck;    // for --check: the timetables to check, as given
-    std::optional<TableFiles> tableFiles; // for --export-csv and --import-csv
-    QString message;             // for the terminal: help, version, a wrong option, files left unopened
-    std::optional<int> exitCode; // set when the program ends at once, without a window
-};
-
-// Reads the arguments (the program's name first); a relative path is taken
-// from workingDirectory, as the shell meant it.
-CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory);
-
-// Whether the arguments ask to check files (--check) or to write or read a
-// train table (--export-csv, --import-csv), which opens no window and so
-// needs no display: the program then makes a QCoreApplication only.
-bool asksToCheckFiles(int argc, char *argv[]);
-
-// Checks the files the command line names after --check, once the
-// application object exists: the findings on standard output, an unreadable
-// file on standard error; or writes or reads the train table it names. The
-// exit code.
-int runCheck();
+// Answers the command line on the terminal, once the application object
+// exists: help, version, a wrong option, or checking the files named after
+// --check (the findings on standard output, an unreadable file on standard
+// error), or writing or reading the train table of --export-csv and
+// --import-csv. The exit code.
+int runOnTerminal();
 
 // Installs Qt's own Czech texts (standard buttons, file dialogs, the text
 // context menus), with Czech dates and numbers in the file dialogs, whatever

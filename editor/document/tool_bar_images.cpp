@@ -189,6 +189,22 @@ QIcon trackOccupancy()
     });
 }
 
+// Three stations across the day, with two trains sloping between them: one
+// stands at the middle station, the other meets it there.
+QIcon lineGraph()
+{
+    return drawn(kSize, [](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        for (double y : {2.5, 9.5, 15.5})
+            p.drawLine(QPointF(1, y), QPointF(17, y));
+        p.setPen(QPen(QColor(50, 110, 210), 1.6));
+        p.drawPolyline(QPolygonF({QPointF(1, 2.5), QPointF(6, 9.5), QPointF(9, 9.5), QPointF(14, 15.5)}));
+        p.setPen(QPen(QColor(210, 30, 30), 1.6));
+        p.drawPolyline(QPolygonF({QPointF(3, 15.5), QPointF(8, 9.5), QPointF(16, 2.5)}));
+    });
+}
+
 QIcon programIcon()
 {
     return drawn(64, timetableGraph);

@@ -18,6 +18,7 @@ QIcon editTrain();
 QIcon removeTrain();
 QIcon help();
 QIcon trackOccupancy();
+QIcon lineGraph();
 QIcon programIcon();
 
 // Paints the program icon into the square of size x size at the painter's

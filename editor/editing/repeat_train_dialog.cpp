@@ -9,6 +9,7 @@
 #include "editing/range_field.h"
 #include "editing/repeat_preview.h"
 #include "trains/decoded_record.h"
+#include "trains/train_commands_texts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,7 +29,6 @@ const QString kInterval = QStringLiteral("Interval (min)");
 const QString kNumberStep = QStringLiteral("Změna čísla vlaku");
 const QString kCancel = QStringLiteral("Storno");
 const QString kConfirm = QStringLiteral("OK");
-const QString kNoTrainToRepeat = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete opakovat.");
 const QString kNumberOutOfRange = QStringLiteral("Číslo vlaku by bylo mimo rozsah 0 až 99999.");
 // The refusals of values outside a field's range, with its ends filled in.
 const QString kCountRefusal = QStringLiteral("Počet opakování musí být %1 až %2.");

@@ -2,6 +2,7 @@
 
 #include "document/error_guard.h"
 #include "document/named_widget.h"
+#include "document/program_version.h"
 #include "help/jpeg_image.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@ namespace tgx {
 namespace {
 
 const QString kTitle = QStringLiteral("TGX editor pro Zelto Edici 246");
-const QString kVersion = QStringLiteral("Verze 2.0");
+const QString kVersion = QStringLiteral("Verze ") + kProgramVersion;
 const QString kProduct = QStringLiteral("Součást produktu Zelto Edice 246");
 // The author's contact lines are placeholders of the project.
 const QString kAuthor = QStringLiteral("Ukázkový Autor");

@@ -1,5 +1,7 @@
 #include "help/help_text.h"
 
+#include "document/program_version.h"
+
 namespace tgx {
 
 namespace {
@@ -11,7 +13,7 @@ struct HelpSection {
 };
 
 const QString kTitle = QStringLiteral("TGX editor pro Zelto Edici 246");
-const QString kVersion = QStringLiteral("Verze 2.0");
+const QString kVersion = QStringLiteral("Verze ") + kProgramVersion;
 const QString kPurpose = QStringLiteral("Tento program je určený pro tvorbu grafikonů pro simulátory Zelto Edice 246.");
 
 const HelpSection kSections[] = {
@@ -72,21 +74,22 @@ const HelpSection kSections[] = {
     {QStringLiteral("Obsazení kolejí a kontrola grafikonu"),
      {QStringLiteral("Příkaz Zobrazit -> Obsazení kolejí (klávesa F6) nebo tlačítko Obsazení kolejí na panelu nástrojů ukáže, kdy který vlak stojí na které koleji vlastní stanice."),
       QStringLiteral("Každá kolej má svůj řádek: nejprve koleje zvoleného simulátoru v tom pořadí, v jakém je nabízí okno vlaku, potom každá další kolej, kterou vlaky grafikonu používají. Čas běží zleva doprava přes celý den, s mřížkou a popisem hodin."),
-      QStringLiteral("Vlak je pruh od první do poslední minuty, kdy kolej obsazuje; vejde-li se to, je v pruhu druh a číslo vlaku. Osobní vlaky (SC až Sv), nákladní vlaky (NEx až Vleč) a lokomotivy (Lv) mají každé svou barvu. Projíždějící vlak obsazuje kolej jedinou minutu, vlak jedoucí přes půlnoc je nakreslen na obou koncích dne."),
+      QStringLiteral("Vlak je pruh od první do poslední minuty, kdy kolej obsazuje. Druh a číslo vlaku stojí v pruhu, a nevejdou-li se do něj, vedle pruhu, je-li tam místo. Vlaky, které jsou na stejné koleji ve stejnou minutu, leží v řádku koleje pod sebou, takže je vidět a lze vybrat každý z nich. Osobní vlaky (SC až Sv), nákladní vlaky (NEx až Vleč) a lokomotivy (Lv) mají každé svou barvu. Projíždějící vlak obsazuje kolej jedinou minutu, vlak jedoucí přes půlnoc je nakreslen na obou koncích dne."),
       QStringLiteral("Vlak, který ve vlastní stanici začíná (Výchozí), obsazuje kolej odhadem už deset minut před odjezdem, vlak, který v ní končí (Končící), ještě deset minut po příjezdu. Tyto odhadnuté minuty jsou v pruhu šrafované."),
-      QStringLiteral("Vlak, který se na své koleji potká s jiným vlakem, je orámovaný červeně."),
-      QStringLiteral("Měřítko změníte klávesami Ctrl+kolečko myši nebo + a −, od celého dne po zhruba dvě hodiny; do stran se graf posouvá posuvníkem. Když na vlak najedete myší, ukáže se jeho řádek ze seznamu vlaků. Klepnutím vlak vyberete stejně jako v seznamu vlaků, takže s ním pracují i příkazy Upravit vlak a Odebrat vlak. Poklepáním otevřete okno Upravit vlak."),
-      QStringLiteral("Příkaz Uložit obrázek... v místní nabídce grafu uloží celý den v zobrazeném měřítku jako obrázek PNG nebo dokument PDF."),
-      QStringLiteral("Pod seznamem vlaků, zdrojovým kódem i obsazením kolejí je podokno Kontrola grafikonu. Program v něm po každé změně grafikonu vypíše, co našel, každý nález na jednom řádku s číslem řádku grafikonu. Poklepáním na nález vyberete jeho vlak. Když nic nenajde, stojí v podokně Grafikon je bez chyb."),
+      QStringLiteral("Vlak, který se na své koleji potká s jiným vlakem, je orámovaný červeně; při možné kolizi je rámeček červený čárkovaný. Co barvy, šrafování a rámečky znamenají, vysvětluje legenda pod grafem."),
+      QStringLiteral("Měřítko změníte klávesami Ctrl+kolečko myši nebo + a −, od celého dne po zhruba dvě hodiny; do stran se graf posouvá posuvníkem. Když na vlak najedete myší, ukáže se jeho řádek ze seznamu vlaků a pod ním každý nález, který se vlaku týká. Klepnutím vlak vyberete stejně jako v seznamu vlaků, takže s ním pracují i příkazy Upravit vlak a Odebrat vlak. Poklepáním otevřete okno Upravit vlak."),
+      QStringLiteral("Příkaz Uložit obrázek... v místní nabídce grafu uloží celý den v zobrazeném měřítku i s legendou jako obrázek PNG nebo dokument PDF, podle zvoleného typu souboru; příponu doplní, chybí-li."),
+      QStringLiteral("Pod seznamem vlaků, zdrojovým kódem i obsazením kolejí je podokno Kontrola grafikonu. Program v něm po každé změně grafikonu vypíše, co našel, každý nález na jednom řádku s číslem řádku grafikonu. Poklepáním na nález nebo klávesou Enter na něj přejdete: v seznamu vlaků se vybere jeho vlak, obsazení kolejí ukáže jeho vlak, a týká-li se nález dvou vlaků, oba, a zdrojový kód označí jeho řádek. Nález o záznamu, který nelze přečíst, otevře zdrojový kód na jeho řádku. Když nic nenajde, stojí v podokně Grafikon je bez chyb."),
       QStringLiteral("Program hledá tyto chyby:"),
       QStringLiteral("Kolize na koleji – dva vlaky jsou na stejné koleji ve stejnou minutu. Jsou-li všechny společné minuty u jednoho z vlaků odhadnuté, jde o možnou kolizi. Vlaky na koleji 0 (bez pravidelné koleje) spolu nekolidují."),
       QStringLiteral("Kolej v této stanici není – vlak má kolej, kterou zvolený simulátor nemá. U simulátoru Skalín, který koleje nenabízí, a u grafikonu bez zvoleného simulátoru program koleje ani kolize nekontroluje."),
+      QStringLiteral("Simulátor editor nezná – druhý řádek grafikonu neuvádí žádný ze šesti simulátorů přesně tak, jak je nabízí okno Vlastnosti (pozor na mezeru na konci, chybějící diakritiku nebo soubor uložený v kódování UTF-8). Koleje a předjíždění pak program nekontroluje a říká to nálezem na řádku 2."),
       QStringLiteral("Číslo vlaku je už na jiném řádku – stejné číslo má už vlak výše v grafikonu."),
       QStringLiteral("Odjezd je dříve než příjezd – vlak má odjezd z vlastní stanice před příjezdem do ní."),
       QStringLiteral("Předjíždění – vlak odjede do stejné sousední stanice později než jiný vlak, a přesto tam dorazí dříve; stejně tak u vlaků přijíždějících ze stejné sousední stanice."),
       QStringLiteral("Záznam vlaku nelze přečíst – řádek grafikonu je příliš krátký nebo má v čísle vlaku, v kódu stanice či v čase něco jiného, než tam patří. Kontrola pokračuje dalším řádkem."),
-      QStringLiteral("Každý vlak uvede nejvýše deset kolizí a deset předjetí; kolize hlásí vždy vlak, který je v grafikonu níže."),
-      QStringLiteral("Grafikony lze zkontrolovat i bez otevření okna programu: tgxeditor --check SOUBOR... Program vypíše každý nález jako SOUBOR:ŘÁDEK: TEXT a skončí s kódem 0, když nic nenašel, 1, když něco našel, a 2, když některý soubor nešel přečíst.")}},
+      QStringLiteral("Každý vlak uvede nejvýše deset kolizí a deset předjetí; kolik dalších vynechal, řekne nález „a ještě … dalších kolizí“ nebo „a ještě … dalších předjíždění“. Kolize hlásí vždy vlak, který je v grafikonu níže."),
+      QStringLiteral("Grafikony lze zkontrolovat i bez otevření okna programu: tgxeditor --check SOUBOR... Program vypíše každý nález jako SOUBOR:ŘÁDEK: TEXT a skončí s kódem 0, když nic nenašel, 1, když něco našel, a 2, když některý soubor nešel přečíst nebo je příkaz zadaný chybně. Řídicí znaky ze souboru vypíše jako \\xNN.")}},
     {QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
      {QStringLiteral("Editace -> Zpět (Ctrl+Z) vrátí poslední změnu grafikonu, Editace -> Znovu (Ctrl+Y nebo Ctrl+Shift+Z) ji provede znovu. Každý příkaz se vrací celý najednou, i když změnil více řádků (OK v okně vlaku nebo ve vlastnostech, Odebrat vlak, opakování, řazení); psaní ve zdrojovém kódu se vrací po kouscích. Nový grafikon a otevření souboru začínají bez historie, uložení ji zachová."),
       QStringLiteral("Editace -> Kopírovat vlak... (Ctrl+D) otevře okno Přidat vlak vyplněné podle vybraného vlaku; po OK přibude nový vlak a původní zůstane."),
@@ -102,6 +105,17 @@ const HelpSection kSections[] = {
     {QStringLiteral("Výsledek příkazů"),
      {QStringLiteral("Po přidání, kopírování, úpravě a opakování vlaku je nový nebo upravený vlak vybraný a vidět v seznamu i v obsazení kolejí; u opakování první kopie."),
       QStringLiteral("Okno Opakovat vlak uvádí, který vlak opakuje, a pod údaji ukazuje už během psaní, co opakování vytvoří: vlak a jeho čas ve vlastní stanici, za šipkou první kopii a u více kopií za třemi tečkami poslední. Hodnotu mimo povolený rozsah program sám neopraví: OK ji odmítne se zprávou, jaký rozsah platí, a okno zůstane otevřené.")}},
+    {QStringLiteral("Grafikon trati"),
+     {QStringLiteral("Zobrazit -> Grafikon trati (Ctrl+4 nebo F7) nakreslí grafikon trati: stanice shora dolů, den zleva doprava a každý vlak jako čáru, která mezi stanicemi klesá nebo stoupá a ve stanici, kde vlak stojí, vede vodorovně. Každý záznam uvádí časy vlaku ve vlastní stanici a v sousedních stanicích, odkud vlak přijíždí a kam odjíždí, takže už jeden grafikon dává tři stanice trati. Grafikon trati se kreslí podle simulátoru v řádku 2; bez něj program místo grafu vypíše, že simulátor chybí."),
+      QStringLiteral("V poli Trať: nad grafem zvolíte trať, na níž vlastní stanice leží: Nový Lesov – Obora - Mrázov, Dolanov n.Ok. – Tovačov východ, Vrbinov – Radlická, Česká Zálesí – Zálesský Pernov, Česká Zálesí – vlečka Cihelna nebo Dolanov n.Ok. – vlečka Kobar. Graf ukazuje stanice od první do poslední, kterou některý z grafikonů uvádí. Vzdálenost dvou stanic odpovídá nejkratší jízdní době mezi nimi; vlastní stanice grafikonů jsou vyznačené silnější čarou a jejich jména tučně."),
+      QStringLiteral("Tlačítkem Přidat grafikon... otevřete grafikony sousedních simulátorů (i několik najednou). Zobrazí se v řádku nad grafem jménem své vlastní stanice a tlačítkem × je zase odeberete. Program je jen čte, nikdy do nich nezapisuje; zůstanou otevřené i po Novém grafikonu a Otevřít, dokud program běží, a když se soubor na disku změní, program ho načte znovu. Soubor, který nejde přečíst, program ohlásí a nepřidá; grafikon stanice, která je už otevřená, odmítne."),
+      QStringLiteral("Vlak, který jede přes několik simulátorů, je v grafu jedna čára složená podle čísla vlaku. Vlaky otevřeného grafikonu jsou plné, vlaky jen z přidaných grafikonů bledší, vlaky s nálezem kontroly červené. Vlak, který přijíždí ze stanice mimo zvolenou trať nebo tam odjíždí, končí krátkou čárkou se jménem té stanice; vlak přes půlnoc pokračuje na druhém okraji dne. Graf se posouvá a zvětšuje jako obsazení kolejí (Ctrl+kolečko, + a -), až po jednotlivé minuty. Kliknutím vlak vyberete, poklepáním ho upravíte; Uložit obrázek... v místní nabídce uloží celý den."),
+      QStringLiteral("Vlak otevřeného grafikonu posunete v čase tak, že ho v grafu trati nebo v obsazení kolejí chytíte levým tlačítkem myši a táhnete do strany. Během tažení ukazuje štítek posun (např. +7 min nebo −12 min); po puštění se posunou všechny časy vlaku o celé minuty jako při opakování vlaku a změna se vrací jedním Zpět. Esc tažení zruší, posun o méně než minutu nic nezmění. Vlaky přidaných grafikonů táhnout nejde."),
+      QStringLiteral("S přidanými grafikony program porovnává každý čas vlaku s ostatními grafikony a v podokně Kontrola grafikonu přidá k řádkům otevřeného grafikonu další nálezy:"),
+      QStringLiteral("Jiný čas v sousedním grafikonu – jiný grafikon uvádí stejný odjezd nebo příjezd stejného vlaku v jinou minutu, např. Os 4521: odjezd ze stanice Hutky 07:13, ale grafikon stanice Česká Zálesí má 07:12 (řádek 35)."),
+      QStringLiteral("Chybí v sousedním grafikonu – stanice je vlastní stanicí jiného grafikonu a ten vlak s tímto odjezdem nebo příjezdem nemá, např. Os 4521: v grafikonu stanice Vrbinov chybí příjezd."),
+      QStringLiteral("Číslo vlaku, které je v jednom grafikonu na více řádcích, a nečitelné řádky se neporovnávají."),
+      QStringLiteral("Několik souvisejících grafikonů najednou zkontroluje tgxeditor --check A.46g B.46g ...: každý soubor dostane kromě svých nálezů i nálezy proti ostatním souborům, u svých řádků.")}},
     {QStringLiteral("Tabulky CSV"),
      {QStringLiteral("Soubor -> Exportovat do tabulky... zapíše vlaky grafikonu do tabulky CSV, jeden vlak na řádek: druh, číslo, stanice a časy příjezdu i odjezdu, kolej, průjezdy, deset vozů a poznámku. Tabulka se otevře poklepáním v LibreOffice Calc i v Excelu."),
       QStringLiteral("Soubor -> Importovat z tabulky... připojí vlaky z tabulky za poslední řádek grafikonu jedním krokem, který vrátí Editace -> Zpět. Sloupce se poznají podle názvů v prvním řádku a mohou stát v libovolném pořadí; čas může být 5:26, 05:26:00 i 5:26 AM, číslo vozu i bez úvodních nul. Každý řádek se kontroluje jako v okně Přidat vlak. Odmítne-li se jediný řádek, nepřipojí se nic a zpráva vypíše řádek, sloupec a důvod."),

@@ -37,10 +37,15 @@ int DocumentFindings::line(qsizetype row) const
 
 QString DocumentFindings::text(qsizetype row) const
 {
-    if (m_order.isEmpty())
-        return findingText(m_plan, m_plan.findings[row]);
-    const qint32 at = m_order[row];
-    return at >= 0 ? findingText(m_plan, m_plan.findings[at]) : m_cross.text(m_cross.findings()[~at]);
+    if (const Finding *own = ownFinding(row))
+        return findingText(m_plan, *own);
+    return m_cross.text(m_cross.findings()[~m_order[row]]);
+}
+
+const Finding *DocumentFindings::ownFinding(qsizetype row) const
+{
+    const qsizetype at = m_order.isEmpty() ? row : m_order[row];
+    return at >= 0 ? &m_plan.findings[at] : nullptr;
 }
 
 } // namespace tgx

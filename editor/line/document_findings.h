@@ -22,6 +22,8 @@ public:
     bool isEmpty() const { return size() == 0; }
     int line(qsizetype row) const;     // document line of the finding at row
     QString text(qsizetype row) const; // without its line number
+    // The document's own finding at row; nothing for one against another timetable.
+    const Finding *ownFinding(qsizetype row) const;
 
     const OccupancyPlan &plan() const { return m_plan; }
     const CrossTimetableFindings &cross() const { return m_cross; }

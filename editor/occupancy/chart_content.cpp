@@ -1,5 +1,6 @@
 #include "occupancy/chart_content.h"
 
+#include "occupancy/chart_frame.h"
 #include "occupancy/time_grid.h"
 
 #include <algorithm>
@@ -18,35 +19,49 @@ void ChartContent::setPlan(OccupancyPlan plan)
         for (qsizetype i = 0; i < bars.size(); ++i)
             reach[i] = latest = std::max(latest, bars[i].last);
     }
-    findSelectedTrain();
+    m_offsets = ChartLayout::rowOffsets(m_plan.rows);
+    findSelectedTrains();
 }
 
-void ChartContent::setSelectedLine(std::optional<int> line)
+void ChartContent::setSelectedLines(const QList<int> &lines)
 {
-    m_selectedLine = line;
-    findSelectedTrain();
+    m_selectedLines = lines;
+    findSelectedTrains();
 }
 
-void ChartContent::findSelectedTrain()
+std::optional<int> ChartContent::selectedLine() const
 {
-    const PlannedTrain *train = m_selectedLine ? m_plan.trainOnLine(*m_selectedLine) : nullptr;
-    m_selectedTrain = train ? int(train - m_plan.trains.constData()) : -1;
+    return m_selectedLines.isEmpty() ? std::nullopt : std::optional<int>(m_selectedLines.first());
 }
 
-std::optional<std::pair<int, OccupancyBar>> ChartContent::selectedBar() const
+void ChartContent::findSelectedTrains()
 {
-    if (m_selectedTrain < 0)
-        return std::nullopt;
-    const QChar track = m_plan.trains[m_selectedTrain].track;
+    m_selectedTrains.clear();
+    for (const int line : std::as_const(m_selectedLines)) {
+        if (const PlannedTrain *train = m_plan.trainOnLine(line))
+            m_selectedTrains.append(int(train - m_plan.trains.constData()));
+    }
+}
+
+QList<std::pair<int, OccupancyBar>> ChartContent::selectedBars() const
+{
+    QList<std::pair<int, OccupancyBar>> found;
+    if (m_selectedTrains.isEmpty())
+        return found;
+    const auto length = [](const OccupancyBar &bar) { return bar.last - bar.first; };
     for (int row = 0; row < rowCount(); ++row) {
-        if (m_plan.rows[row].track != track)
-            continue;
         for (const OccupancyBar &bar : m_plan.rows[row].bars) {
-            if (bar.train == m_selectedTrain)
-                return std::pair(row, bar);
+            if (!isSelected(bar))
+                continue;
+            const auto same = std::find_if(found.begin(), found.end(),
+                                           [&](const auto &kept) { return kept.second.train == bar.train; });
+            if (same == found.end())
+                found.append({row, bar});
+            else if (length(bar) > length(same->second))
+                *same = {row, bar};
         }
     }
-    return std::nullopt;
+    return found;
 }
 
 std::pair<qsizetype, qsizetype> ChartContent::barsBetween(int row, double left, double right,
@@ -65,7 +80,7 @@ std::pair<qsizetype, qsizetype> ChartContent::barsBetween(int row, double left, 
     return {begin, std::max(begin, end)};
 }
 
-const OccupancyBar *ChartContent::barAt(int row, double x, const TimeGrid &grid) const
+const OccupancyBar *ChartContent::barAt(int row, int lane, double x, const TimeGrid &grid) const
 {
     const auto [begin, end] = barsBetween(row, x, x, grid);
     if (begin == end)
@@ -73,7 +88,7 @@ const OccupancyBar *ChartContent::barAt(int row, double x, const TimeGrid &grid)
     const QList<OccupancyBar> &bars = m_plan.rows[row].bars;
     for (qsizetype i = end; i-- > begin;) {
         const auto [left, right] = grid.barSpan(bars[i].first, bars[i].last);
-        if (left <= x && x < right)
+        if (bars[i].lane == lane && left <= x && x < right)
             return &bars[i];
     }
     return nullptr;

@@ -12,7 +12,7 @@ namespace tgx {
 class TimeGrid;
 
 // The plan the chart draws, with what painting and hit tests need on top of
-// it: the selected train, and for every row the latest last minute among its
+// it: the selected trains, the rows' offsets, and for every row the latest last minute among its
 // bars so far, so that a search for the bars at some minute can start from a
 // binary search instead of scanning back through the whole row.
 class ChartContent {
@@ -21,29 +21,40 @@ public:
     void setPlan(OccupancyPlan plan);
     const OccupancyPlan &plan() const { return m_plan; }
     int rowCount() const { return int(m_plan.rows.size()); }
+    // The rows' offsets, as ChartLayout::rowOffsets gives them.
+    const QList<int> &rowOffsets() const { return m_offsets; }
 
-    void setSelectedLine(std::optional<int> line);
-    std::optional<int> selectedLine() const { return m_selectedLine; }
-    // The row and the first bar of the selected train, or nothing when no
-    // train is selected or it holds no track.
-    std::optional<std::pair<int, OccupancyBar>> selectedBar() const;
-    // Whether bar is one of the selected train's bars.
-    bool isSelected(const OccupancyBar &bar) const { return bar.train == m_selectedTrain; }
+    // Selects the trains on lines: the first is the selected one, the
+    // others are outlined with it (the other train of a finding).
+    void setSelectedLines(const QList<int> &lines);
+    std::optional<int> selectedLine() const;
+    const QList<int> &selectedLines() const { return m_selectedLines; }
+    // Whether bar is one of the selected trains' bars.
+    bool isSelected(const OccupancyBar &bar) const { return m_selectedTrains.contains(bar.train); }
+    // Where the selected trains are: a bar of each with its row, of a train
+    // through midnight the longer of its two.
+    QList<std::pair<int, OccupancyBar>> selectedBars() const;
+    // The minutes the selected train is being dragged by (0: no drag); its
+    // bars are drawn where the drag would put them.
+    void setDragShift(int minutes) { m_dragShift = minutes; }
+    int dragShift() const { return m_selectedTrains.isEmpty() ? 0 : m_dragShift; }
 
     // The bars of row that may show between the x left and right, as a range
     // [first, second) of indices into the row's bars, in drawing order.
     std::pair<qsizetype, qsizetype> barsBetween(int row, double left, double right, const TimeGrid &grid) const;
-    // The bar drawn at x in row (where bars overlap, the one drawn on top),
-    // or nullptr when there is none.
-    const OccupancyBar *barAt(int row, double x, const TimeGrid &grid) const;
+    // The bar drawn at x in lane of row (where bars overlap, the one drawn
+    // on top), or nullptr when there is none.
+    const OccupancyBar *barAt(int row, int lane, double x, const TimeGrid &grid) const;
 
 private:
-    void findSelectedTrain();
+    void findSelectedTrains();
 
     OccupancyPlan m_plan;
     QList<QList<int>> m_reach; // per row and bar: the latest last minute of that bar and those before it
-    std::optional<int> m_selectedLine;
-    int m_selectedTrain = -1; // index of the selected line's train in the plan, -1 for none
+    QList<int> m_offsets {0};
+    QList<int> m_selectedLines;
+    QList<int> m_selectedTrains; // indices of the selected lines' trains in the plan
+    int m_dragShift = 0;
 };
 
 } // namespace tgx

@@ -62,8 +62,13 @@ QByteArray pdfBytes(const ChartImageFile &file, QSize size, const std::function<
 
 } // namespace
 
-ChartImageFile chartImageFile(const QString &chosenName)
+ChartImageFile chartImageFile(const QString &chosenName, std::optional<ChartImageFile::Format> chosenFormat)
 {
+    if (chosenFormat) {
+        const QString &suffix = *chosenFormat == ChartImageFile::Format::Pdf ? kPdfSuffix : kPngSuffix;
+        const bool named = chosenName.endsWith(suffix, Qt::CaseInsensitive);
+        return {named ? chosenName : chosenName + suffix, *chosenFormat};
+    }
     if (chosenName.endsWith(kPdfSuffix, Qt::CaseInsensitive))
         return {chosenName, ChartImageFile::Format::Pdf};
     if (chosenName.endsWith(kPngSuffix, Qt::CaseInsensitive))

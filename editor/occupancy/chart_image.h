@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QPainter;
 
@@ -17,10 +18,12 @@ struct ChartImageFile {
     Format format = Format::Png;
 };
 
-// The file a name chosen in the save dialog stands for: a name ending in
-// ".pdf" is a PDF and one ending in ".png" a PNG (in any case); any other
-// name gets ".png" appended.
-ChartImageFile chartImageFile(const QString &chosenName);
+// The file a name chosen in the save dialog stands for. With the format of
+// the chosen filter, the file is of that format, and its suffix (".png" or
+// ".pdf", in any case) is appended unless the name ends in it already, so
+// that the name never belies the content. Without one, a name ending in
+// ".pdf" is a PDF and one ending in ".png" a PNG; any other gets ".png".
+ChartImageFile chartImageFile(const QString &chosenName, std::optional<ChartImageFile::Format> chosenFormat);
 
 // The bytes of file's picture of size pixels, drawn by paint: a PNG image,
 // or a one-page PDF whose page measures one point per pixel. Fails with a

@@ -1,7 +1,11 @@
 #include "occupancy/chart_painter.h"
 
 #include "occupancy/chart_content.h"
+#include "occupancy/chart_bars.h"
 #include "occupancy/chart_frame.h"
+#include "occupancy/chart_legend.h"
+#include "occupancy/drag_label.h"
+#include "occupancy/time_axis.h"
 #include "trains/decoded_record.h"
 
 #include <QFontMetrics>
@@ -9,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tgx {
 
@@ -20,40 +25,9 @@ const QColor kBackground(255, 255, 255);
 const QColor kStripe(246, 246, 246);    // every other row
 const QColor kMargin(232, 232, 232);    // track column and hour labels
 const QColor kMarginLine(170, 170, 170);
-const QColor kHourLine(196, 196, 196);
-const QColor kMinorLine(232, 232, 232);
 const QColor kText(0, 0, 0);
-const QColor kConflict(220, 0, 0);
-const QColor kSelectedHalo(255, 186, 0);
-const QColor kSelectedFrame(0, 0, 0);
 
 constexpr int kLabelPadding = 3;
-constexpr int kMinorSteps[] = {5, 10, 15, 30}; // minutes between the lines inside an hour
-constexpr double kMinorSpacing = 12;           // pixels the minor lines need at least
-constexpr int kClockLabelSteps[] = {15, 30, 60};     // minutes between times written as "06:30"
-constexpr int kHourLabelSteps[] = {1, 2, 3, 4, 6, 12}; // hours between bare hours
-
-QColor categoryColour(TrainCategory category)
-{
-    switch (category) {
-    case TrainCategory::Passenger: return QColor(104, 156, 232);
-    case TrainCategory::Freight: return QColor(224, 150, 72);
-    case TrainCategory::Locomotive: return QColor(112, 190, 104);
-    case TrainCategory::Other: break;
-    }
-    return QColor(176, 176, 176);
-}
-
-// The colours of one category's bars, worked out once per painting.
-struct BarColours {
-    explicit BarColours(TrainCategory category)
-        : fill(categoryColour(category)), border(fill.darker(150)), estimated(fill.lighter(135))
-        , hatching(fill.darker(160), Qt::BDiagPattern) {}
-    QColor fill;
-    QColor border;
-    QColor estimated; // under the hatching
-    QBrush hatching;
-};
 
 // One painting of the chart into one frame.
 class ChartPainting {
@@ -62,180 +36,103 @@ public:
         : m_p(painter), m_content(content), m_frame(frame), m_grid(frame.grid), m_metrics(font)
         , m_timeArea(ChartLayout::kTrackColumnWidth, ChartLayout::kHeaderHeight,
                      frame.size.width() - ChartLayout::kTrackColumnWidth,
-                     frame.size.height() - ChartLayout::kHeaderHeight)
-        , m_colours{BarColours(TrainCategory::Passenger), BarColours(TrainCategory::Freight),
-                    BarColours(TrainCategory::Locomotive), BarColours(TrainCategory::Other)}
-        , m_minLabelWidth(m_metrics.averageCharWidth() * 4)
+                     frame.legendTop() - ChartLayout::kHeaderHeight)
+        , m_bars(painter, content, frame, m_metrics, m_timeArea)
     {
         m_p.setFont(font);
         m_p.setRenderHint(QPainter::Antialiasing, false);
         if (m_timeArea.height() <= 0)
             return;
-        const int last = m_frame.rowAt(m_frame.size.height() - 1, content.rowCount());
-        m_firstRow = std::max(0, m_frame.rowAt(ChartLayout::kHeaderHeight, content.rowCount()));
+        const int last = m_frame.rowAt(m_frame.legendTop() - 1);
+        m_firstRow = std::max(0, m_frame.rowAt(ChartLayout::kHeaderHeight));
         m_lastRow = last >= 0 ? last : content.rowCount() - 1;
     }
 
     void paint()
     {
+        m_p.fillRect(QRect(QPoint(), m_frame.size), kBackground);
         m_p.save();
         m_p.setClipRect(m_timeArea);
         paintRowBackgrounds();
         paintTimeLines();
         for (int row = m_firstRow; row <= m_lastRow; ++row)
-            paintBars(row);
+            m_bars.paintRow(row);
+        if (m_content.dragShift() != 0)
+            paintDraggedTrain();
         m_p.restore();
         paintHourLabels();
         paintTrackColumn();
+        paintLegend(m_p, QRect(0, m_frame.legendTop(), m_frame.size.width(), ChartLayout::kLegendHeight), m_metrics);
     }
 
 private:
     QRect rowRect(int row) const
     {
-        return QRect(0, m_frame.rowTop(row), m_frame.size.width(), ChartLayout::kRowHeight);
+        return QRect(0, m_frame.rowTop(row), m_frame.size.width(), m_frame.rowHeight(row));
     }
 
     void paintRowBackgrounds()
     {
-        m_p.fillRect(m_timeArea, kBackground);
         for (int row = m_firstRow; row <= m_lastRow; ++row) {
             if (row % 2 == 1)
                 m_p.fillRect(rowRect(row), kStripe);
         }
     }
 
-    // The hour grid across the rows, with lighter lines inside the hours when there is room.
     void paintTimeLines()
     {
-        const double ppm = m_grid.pixelsPerMinute();
-        const int *minor = std::find_if(std::begin(kMinorSteps), std::end(kMinorSteps),
-                                        [ppm](int step) { return step * ppm >= kMinorSpacing; });
-        const int step = minor != std::end(kMinorSteps) ? *minor : 60;
-        const int first = std::max(0, int(std::floor(m_grid.minuteAt(m_timeArea.left()) / step)) * step);
-        const int last = std::min(kMinutesPerDay, int(std::ceil(m_grid.minuteAt(m_timeArea.right()))));
         const int bottom = std::min(m_frame.size.height(), m_frame.rowTop(m_lastRow + 1));
-        for (int minute = first; minute <= last; minute += step) {
-            m_p.setPen(minute % 60 == 0 ? kHourLine : kMinorLine);
-            const int x = int(std::lround(m_grid.x(minute)));
-            m_p.drawLine(x, m_timeArea.top(), x, bottom - 1);
-        }
-    }
-
-    void paintBars(int row)
-    {
-        const auto [begin, end] = m_content.barsBetween(row, m_timeArea.left(), m_timeArea.right() + 1, m_grid);
-        const QList<OccupancyBar> &bars = m_content.plan().rows[row].bars;
-        for (qsizetype i = begin; i < end; ++i)
-            paintBar(bars[i], m_frame.rowTop(row));
-    }
-
-    void paintBar(const OccupancyBar &bar, int rowTop)
-    {
-        const PlannedTrain &train = m_content.plan().trains[bar.train];
-        const auto [left, right] = m_grid.barSpan(bar.first, bar.last);
-        const QRectF rect(QPointF(left, rowTop + ChartLayout::kBarInset),
-                          QPointF(right, rowTop + ChartLayout::kRowHeight - ChartLayout::kBarInset));
-        const bool selected = m_content.isSelected(bar);
-        if (selected)
-            m_p.fillRect(rect.adjusted(-3, -3, 3, 3), kSelectedHalo);
-        const BarColours &colours = m_colours[int(train.category)];
-        m_p.fillRect(rect, colours.fill);
-        paintEstimated(bar, rect, colours);
-        paintOutline(rect, colours, train.inConflict, selected);
-        paintLabel(train, rect);
-    }
-
-    // The estimated minutes: a lighter fill crossed by diagonal lines.
-    void paintEstimated(const OccupancyBar &bar, const QRectF &rect, const BarColours &colours)
-    {
-        if (bar.estimatedFirst > bar.estimatedLast)
-            return;
-        const double left = std::max(rect.left(), m_grid.x(bar.estimatedFirst));
-        const double right = std::min(rect.right(), m_grid.x(bar.estimatedLast + 1));
-        if (right <= left)
-            return;
-        const QRectF estimated(QPointF(left, rect.top()), QPointF(right, rect.bottom()));
-        m_p.fillRect(estimated, colours.estimated);
-        m_p.fillRect(estimated, colours.hatching);
-    }
-
-    void paintOutline(const QRectF &rect, const BarColours &colours, bool inConflict, bool selected)
-    {
-        m_p.setBrush(Qt::NoBrush);
-        if (inConflict) {
-            m_p.setPen(QPen(kConflict, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            m_p.drawRect(rect.adjusted(1, 1, -1, -1));
-        } else {
-            m_p.setPen(selected ? kSelectedFrame : colours.border);
-            m_p.drawRect(rect.adjusted(0, 0, -1, -1));
-        }
-    }
-
-    // The train's type and number in the visible part of its bar, when it fits.
-    void paintLabel(const PlannedTrain &train, const QRectF &rect)
-    {
-        const QRectF visible = rect.intersected(m_timeArea);
-        if (visible.width() < m_minLabelWidth)
-            return;
-        const QString label = trainLabel(train);
-        if (m_metrics.horizontalAdvance(label) + 2 * kLabelPadding > visible.width())
-            return;
-        m_p.setPen(kText);
-        const double baseline = rect.center().y() + (m_metrics.ascent() - m_metrics.descent()) / 2.0;
-        m_p.drawText(QPointF(visible.left() + kLabelPadding, baseline), label);
-    }
-
-    // How often the time is written above the rows: as "06:30" every quarter,
-    // half or whole hour when that fits, else as the bare hour ("6") every
-    // one to twelve hours.
-    std::pair<int, bool> timeLabelStep() const
-    {
-        const double ppm = m_grid.pixelsPerMinute();
-        const double clockWidth = m_metrics.horizontalAdvance(QStringLiteral("00:00")) + 2 * kLabelPadding;
-        for (const int minutes : kClockLabelSteps) {
-            if (minutes * ppm >= clockWidth)
-                return {minutes, true};
-        }
-        const double hourWidth = m_metrics.horizontalAdvance(QStringLiteral("24")) + 2 * kLabelPadding;
-        const int *hours = std::find_if(std::begin(kHourLabelSteps), std::end(kHourLabelSteps) - 1,
-                                        [&](int step) { return step * 60 * ppm >= hourWidth; });
-        return {*hours * 60, false};
+        TimeAxis{m_grid}.paintLines(m_p, m_timeArea, bottom);
     }
 
     void paintHourLabels()
     {
         const QRect header(ChartLayout::kTrackColumnWidth, 0, m_timeArea.width(), ChartLayout::kHeaderHeight);
-        m_p.fillRect(header, kMargin);
-        m_p.setPen(kMarginLine);
-        m_p.drawLine(header.bottomLeft(), header.bottomRight());
-        const auto [step, clock] = timeLabelStep();
-        const int baseline = (ChartLayout::kHeaderHeight + m_metrics.ascent() - m_metrics.descent()) / 2;
-        // A time whose mark is scrolled away is not written, so no cut-off text shows.
-        const int first = std::max(0, int(std::ceil(m_grid.minuteAt(header.left()) / step)) * step);
-        m_p.save();
-        m_p.setClipRect(header);
-        for (int minute = first; minute < kMinutesPerDay && m_grid.x(minute) <= header.right(); minute += step) {
-            const double x = m_grid.x(minute);
-            m_p.setPen(kMarginLine);
-            m_p.drawLine(QPointF(x, header.bottom() - 4), QPointF(x, header.bottom()));
-            m_p.setPen(kText);
-            const QString text = clock ? clockText(minute) : QString::number(minute / 60);
-            m_p.drawText(QPointF(x + kLabelPadding, baseline), text);
+        TimeAxis{m_grid}.paintLabels(m_p, header, m_metrics);
+    }
+
+    // The dragged (selected) train's bars where the drag puts them, round
+    // the clock, with the shift written beside the first of them.
+    void paintDraggedTrain()
+    {
+        const int shift = m_content.dragShift() % kMinutesPerDay;
+        std::optional<QRectF> labelled;
+        for (int row = m_firstRow; row <= m_lastRow; ++row) {
+            for (const OccupancyBar &bar : m_content.plan().rows[row].bars) {
+                if (!m_content.isSelected(bar))
+                    continue;
+                for (const int wrap : {-kMinutesPerDay, 0, kMinutesPerDay}) {
+                    OccupancyBar moved = bar;
+                    moved.first += shift + wrap;
+                    moved.last += shift + wrap;
+                    moved.estimatedFirst += shift + wrap;
+                    moved.estimatedLast += shift + wrap;
+                    const QRectF rect = m_frame.barRect(row, moved);
+                    if (!rect.intersects(m_timeArea))
+                        continue;
+                    m_bars.paintMoved(moved, rect);
+                    if (!labelled)
+                        labelled = rect;
+                }
+            }
         }
-        m_p.restore();
+        if (labelled)
+            paintDragLabel(m_p, labelled->right(), labelled->center().y(), m_timeArea, m_content.dragShift());
     }
 
     void paintTrackColumn()
     {
-        const QRect column(0, 0, ChartLayout::kTrackColumnWidth, m_frame.size.height());
+        const QRect column(0, 0, ChartLayout::kTrackColumnWidth, m_frame.legendTop());
         m_p.fillRect(column, kMargin);
+        // The track's name stands level with its first lane.
         const int baseline = (ChartLayout::kRowHeight + m_metrics.ascent() - m_metrics.descent()) / 2;
         m_p.save();
         m_p.setClipRect(column.adjusted(0, ChartLayout::kHeaderHeight, 0, 0));
         for (int row = m_firstRow; row <= m_lastRow; ++row) {
             const int top = m_frame.rowTop(row);
+            const int bottom = top + m_frame.rowHeight(row) - 1;
             m_p.setPen(kMarginLine);
-            m_p.drawLine(0, top + ChartLayout::kRowHeight - 1, column.right(), top + ChartLayout::kRowHeight - 1);
+            m_p.drawLine(0, bottom, column.right(), bottom);
             m_p.setPen(kText);
             m_p.drawText(QPoint(2 * kLabelPadding, top + baseline), m_content.plan().rows[row].track + kTrackSuffix);
         }
@@ -249,9 +146,8 @@ private:
     const ChartFrame &m_frame;
     const TimeGrid &m_grid;
     QFontMetrics m_metrics;
-    QRect m_timeArea;
-    BarColours m_colours[4]; // by TrainCategory
-    int m_minLabelWidth;     // narrower bars are not even asked for their label
+    QRect m_timeArea; // where the rows show, between the hour labels and the legend
+    BarPainting m_bars;
     int m_firstRow = 0;
     int m_lastRow = -1;
 };

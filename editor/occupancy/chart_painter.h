@@ -1,5 +1,9 @@
 #pragma once
 
+#include "occupancy/occupancy_plan.h"
+
+#include <QColor>
+
 class QFont;
 class QPainter;
 
@@ -14,5 +18,8 @@ struct ChartFrame;
 // saved is what is shown. font should have a pixel size, so that labels take
 // the same room on every device.
 void paintChart(QPainter &painter, const ChartContent &content, const ChartFrame &frame, const QFont &font);
+
+// The colour of a kind of train, in the chart and in the line's graph.
+QColor categoryColour(TrainCategory category);
 
 } // namespace tgx

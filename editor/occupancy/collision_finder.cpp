@@ -1,8 +1,10 @@
 #include "occupancy/latest_on_track.h"
+#include "occupancy/meeting_count.h"
 #include "occupancy/occupancy_interval.h"
 #include "occupancy/pair_findings.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -42,11 +44,45 @@ std::vector<int> firstMinutes(const QList<PlannedTrain> &trains, std::span<const
     return firsts;
 }
 
+// The collisions of a line beyond the kPartnerLimit it names: counted only
+// for lines that name that many, from the trains of the track before it.
+class FurtherCollisions {
+public:
+    FurtherCollisions(const QList<PlannedTrain> &trains, std::span<const int> group)
+        : m_trains(trains), m_group(group)
+    {
+    }
+    // The train at position in the group, which names `named` collisions.
+    void find(std::size_t position, std::ptrdiff_t named, FindingLists &findings);
+
+private:
+    const QList<PlannedTrain> &m_trains;
+    std::span<const int> m_group;
+    std::optional<MeetingCount> m_before; // made when first needed
+    std::size_t m_counted = 0;
+};
+
+void FurtherCollisions::find(std::size_t position, std::ptrdiff_t named, FindingLists &findings)
+{
+    if (named < kPartnerLimit)
+        return;
+    if (!m_before)
+        m_before.emplace();
+    for (; m_counted < position; ++m_counted)
+        m_before->add(m_trains[m_group[m_counted]].occupancy);
+    const PlannedTrain &train = m_trains[m_group[position]];
+    const int further = m_before->meeting(train.occupancy) - kPartnerLimit;
+    if (further > 0)
+        findings.add({train.line, FindingKind::MoreCollisions, FindingDetail::None, -1, further});
+}
+
 // The collisions among the trains of one track, given in line order.
 void findOnTrack(const QList<PlannedTrain> &trains, std::span<const int> group, FindingLists &findings)
 {
     LatestOnTrack latest(firstMinutes(trains, group));
-    for (const int index : group) {
+    FurtherCollisions further(trains, group);
+    for (std::size_t position = 0; position < group.size(); ++position) {
+        const int index = group[position];
         const PlannedTrain &train = trains[index];
         const DayStretches stretches = dayStretches(train.occupancy, index);
         NearestTrains nearest;
@@ -56,6 +92,7 @@ void findOnTrack(const QList<PlannedTrain> &trains, std::span<const int> group, 
             --earlier;
             findings.add(collision(train, trains[*earlier], *earlier));
         }
+        further.find(position, nearest.end() - nearest.begin(), findings);
         for (int i = 0; i < stretches.count; ++i)
             latest.add(index, stretches.bars[i]);
     }

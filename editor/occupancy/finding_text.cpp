@@ -11,6 +11,11 @@ namespace tgx {
 
 namespace {
 
+const QString kUnknownSimulator =
+    QStringLiteral("simulátor „%1“ editor nezná, koleje a předjíždění proto nekontroluje");
+const QString kNoSimulator = QStringLiteral("řádek 2 neuvádí simulátor, koleje a předjíždění proto nekontroluje");
+const QString kMoreCollisions = QStringLiteral("a ještě %1 dalších kolizí");
+const QString kMoreOvertakings = QStringLiteral("a ještě %1 dalších předjíždění");
 const QString kCollision = QStringLiteral("kolize na koleji %1: %2 %3–%4 a %5 %6–%7 (řádek %8)");
 const QString kPossibleCollision = QStringLiteral("možná kolize na koleji %1: %2 %3–%4 a %5 %6–%7 (řádek %8)");
 const QString kUnknownTrack = QStringLiteral("kolej %1 v této stanici není");
@@ -60,6 +65,12 @@ const UnreadableRecord *unreadableOnLine(const OccupancyPlan &plan, int line)
 
 QString findingText(const OccupancyPlan &plan, const Finding &finding)
 {
+    if (finding.kind == FindingKind::UnknownSimulator)
+        return plan.simulatorName.isEmpty() ? kNoSimulator : kUnknownSimulator.arg(plan.simulatorName);
+    if (finding.kind == FindingKind::MoreCollisions)
+        return kMoreCollisions.arg(finding.further);
+    if (finding.kind == FindingKind::MoreOvertakings)
+        return kMoreOvertakings.arg(finding.further);
     if (finding.kind == FindingKind::Unreadable) {
         const UnreadableRecord *record = unreadableOnLine(plan, finding.line);
         return record ? kUnreadable.arg(faultDescription(record->fault)) : QString();

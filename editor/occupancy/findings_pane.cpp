@@ -25,14 +25,25 @@ FindingsPane::FindingsPane(QWidget *parent)
     m_H2->setSelectionMode(QAbstractItemView::SingleSelection);
     setWidget(m_H2);
     connect(m_H2, &QListView::activated, this, [this](const QModelIndex &index) {
-        if (const auto line = m_findings->lineAt(index.row()))
-            emit findingActivated(*line);
+        const int row = index.row();
+        if (const auto line = m_findings->lineAt(row))
+            emit findingActivated(*line, m_findings->otherLineAt(row).value_or(0), m_findings->isUnreadableAt(row));
     });
 }
 
 void FindingsPane::setPlan(OccupancyPlan plan)
 {
-    m_findings->setPlan(std::move(plan));
+    m_findings->setFindings(DocumentFindings(std::move(plan), CrossTimetableFindings()));
+}
+
+void FindingsPane::setFindings(DocumentFindings findings)
+{
+    m_findings->setFindings(std::move(findings));
+}
+
+void FindingsPane::setCrossFindings(CrossTimetableFindings cross)
+{
+    m_findings->setFindings(DocumentFindings(m_findings->findings().plan(), std::move(cross)));
 }
 
 } // namespace tgx

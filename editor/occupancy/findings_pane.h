@@ -1,6 +1,6 @@
 #pragma once
 
-#include "occupancy/occupancy_plan.h"
+#include "line/document_findings.h"
 
 #include <QDockWidget>
 
@@ -22,11 +22,18 @@ public:
 
     // Shows the findings of plan; cheap enough for every keystroke.
     void setPlan(OccupancyPlan plan);
+    // Shows the findings of the document's own checks and those against
+    // the loaded timetables.
+    void setFindings(DocumentFindings findings);
+    // Shows the same own findings with new ones against the loaded timetables.
+    void setCrossFindings(CrossTimetableFindings cross);
     FindingsModel &findings() { return *m_findings; }
 
 signals:
-    // A finding was double-clicked (or chosen with Enter): its document line.
-    void findingActivated(int line);
+    // A finding was double-clicked (or chosen with Enter): its document
+    // line, the line of the other train it names (0 for none), and whether
+    // it is about a record that cannot be read.
+    void findingActivated(int line, int otherLine, bool unreadable);
 
 private:
     FindingsModel *m_findings;

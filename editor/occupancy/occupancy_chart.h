@@ -2,9 +2,8 @@
 
 #include "occupancy/chart_content.h"
 #include "occupancy/chart_frame.h"
-#include "occupancy/time_grid.h"
-
-#include <QAbstractScrollArea>
+#include "occupancy/day_scroll_area.h"
+#include "editing/train_drag.h"
 
 #include <functional>
 #include <optional>
@@ -21,7 +20,8 @@ class Prompts;
 // plan at every change of the document and keeps its selection in step with
 // the train list's. Ctrl+wheel and the + and - keys zoom between the whole
 // day and about two hours; the scroll bar and the wheel move sideways.
-class OccupancyChart : public QAbstractScrollArea {
+// Dragging a bar sideways moves its train in time (Escape cancels).
+class OccupancyChart : public DayScrollArea {
     Q_OBJECT
 
 public:
@@ -33,9 +33,16 @@ public:
     // Highlights the bars of the train on line (none for nothing); emits nothing.
     void setSelectedLine(std::optional<int> line);
     std::optional<int> selectedLine() const { return m_content.selectedLine(); }
-    // Scrolls, where needed, so that a bar of the selected train shows.
+    // Highlights the trains on lines, the first as the selected one, and
+    // scrolls them into view, zooming in when they would be hard to make
+    // out or out when they do not fit; emits nothing.
+    void showTrains(const QList<int> &lines);
+    // The lines of the trains outlined as selected, the selected one first.
+    const QList<int> &selectedLines() const { return m_content.selectedLines(); }
+    // Scrolls, where needed, so that a bar of the selected train shows; keeps the zoom.
     void showSelectedTrain();
-    // Where the tooltip over a bar gets its text: the summary line of a document line.
+    // Where the tooltip over a bar gets its first line: the summary line of
+    // a document line. The train's findings follow it.
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 
     // What the view shows now, in the viewport's coordinates.
@@ -52,34 +59,36 @@ signals:
     void trainClicked(int line);
     // A double-click on a bar of the train of this document line.
     void trainDoubleClicked(int line);
+    // The train of this document line was dragged sideways by whole minutes (never 0).
+    void trainDragged(int line, int minutes);
 
 protected:
+    int contentHeight() const override;
+    int verticalStep() const override;
+    int footerHeight() const override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
 private:
     void createSaveAction();
-    void zoom(double factor, double anchorX);
-    void scrollSideways(double notches);
-    void updateScrollBars();
+    void showDrag();
+    double minuteAt(QPointF pos) const { return grid().minuteAt(pos.x()); }
+    void bringTrainsIntoView(const QList<std::pair<int, OccupancyBar>> &bars);
+    void showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars);
     void showToolTip(const QPoint &pos, const QPoint &globalPos);
     const OccupancyBar *barAt(QPoint pos, int *row = nullptr) const;
-    double timeAreaWidth() const;
-    QFont chartFont() const;
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;
     const FileStore &m_store;
     ChartContent m_content;
-    TimeWindow m_window;
     std::function<QString(int)> m_summaryOf;
-    bool m_settingScrollBars = false; // the scroll bars follow m_window, not the other way round
+    TrainDrag m_drag;
 };
 
 } // namespace tgx

@@ -46,6 +46,9 @@ struct PlannedTrain {
     QChar typeCode[2];     // the stored type code, shown when it is outside the table
     TrainCategory category = TrainCategory::Other;
     bool inConflict = false; // shares a minute of its track with another train
+    // Every minute it shares is an estimated one of it or of the other train:
+    // the chart outlines it as a possible collision only.
+    bool possibleConflictOnly = false;
     QChar track;             // regular track
     Occupancy occupancy;
     PlannedRun arrival;   // from the neighbour to the own station
@@ -68,21 +71,29 @@ struct OccupancyBar {
     // terminating one.
     int estimatedFirst = 0;
     int estimatedLast = -1;
+    // The lane of its row the stretch is drawn in, from 0: stretches that
+    // share a minute lie in different lanes, so that each stays in sight.
+    int lane = 0;
 };
 
-// One row of the chart: a track and the stretches on it, sorted by first.
+// One row of the chart: a track and the stretches on it, sorted by first,
+// laid out in as many lanes as the most trains that hold it at one minute.
 struct TrackRow {
     QChar track;
     QList<OccupancyBar> bars;
+    int lanes = 1;
 };
 
 // What the timetable checks find, in the order a line reports them.
 enum class FindingKind : quint8 {
+    UnknownSimulator,       // header line 2 names no simulator, so tracks and overtaking go unchecked
     Collision,              // two trains on one track at once ("kolize" / "možná kolize")
+    MoreCollisions,         // the collisions of a line beyond those it names
     UnknownTrack,           // a track the simulator's station does not have
     DuplicateNumber,        // a train number an earlier line already has
     DepartureBeforeArrival, // the departure lies before the arrival
     Overtaking,             // a train overtakes another between two stations
+    MoreOvertakings,        // the overtakings of a line beyond those it names
     Unreadable,             // a record line that cannot be decoded
 };
 
@@ -105,6 +116,7 @@ struct Finding {
     // other train of a collision, the overtaken train, the first train with
     // a duplicated number; -1 for none.
     int other = -1;
+    int further = 0; // MoreCollisions, MoreOvertakings: how many pairs the line does not name
 };
 
 // A record line that cannot be read, and why.
@@ -123,11 +135,16 @@ struct OccupancyPlan {
     QList<Finding> findings;
     QList<UnreadableRecord> unreadable;  // in line order
     int simulator = -1;                  // catalogue index of header line 2, -1 for none
+    QString simulatorName;               // header line 2 as it stands
     QString specifiedNeighbour;          // header line 7, the name of one neighbour code
 
     // The train of a document line, or nullptr when the line holds none.
     const PlannedTrain *trainOnLine(int line) const;
 };
+
+// The findings about the train at index train of plan: those on its line and
+// then those of other lines that name it, each group in the plan's order.
+QList<Finding> findingsOfTrain(const OccupancyPlan &plan, int train);
 
 // The finding as the checks word it, without its line number.
 QString findingText(const OccupancyPlan &plan, const Finding &finding);

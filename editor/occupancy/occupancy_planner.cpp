@@ -1,5 +1,6 @@
 #include "occupancy/occupancy_planner.h"
 
+#include "document/header_lines.h"
 #include "occupancy/pair_findings.h"
 #include "occupancy/track_rows.h"
 #include "occupancy/train_checks.h"
@@ -10,6 +11,7 @@ namespace tgx {
 OccupancyPlanner::OccupancyPlanner(const TimetableContext &timetable, qsizetype expectedCount)
 {
     m_plan.simulator = timetable.simulator;
+    m_plan.simulatorName = timetable.simulatorName.toString();
     m_plan.specifiedNeighbour = timetable.specifiedNeighbour.toString();
     m_plan.trains.reserve(expectedCount);
 }
@@ -30,6 +32,11 @@ OccupancyPlan OccupancyPlanner::finish()
     markConflicts(m_plan.rows, tracks, m_plan.trains);
 
     FindingLists findings;
+    // Without a simulator of the catalogue the station's tracks and line
+    // sections are unknown: the user learns that these checks were left out.
+    const bool hasRecords = !m_plan.trains.isEmpty() || !m_plan.unreadable.isEmpty();
+    if (m_plan.simulator < 0 && hasRecords)
+        findings.add({HeaderLine::Simulator, FindingKind::UnknownSimulator});
     findCollisions(m_plan.trains, findings);
     findTrainFaults(m_plan.trains, tracks, findings);
     findDuplicateNumbers(m_plan.trains, findings);

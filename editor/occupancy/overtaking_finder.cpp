@@ -1,5 +1,7 @@
 #include "occupancy/line_sections.h"
+#include "occupancy/minute_counts.h"
 #include "occupancy/pair_findings.h"
+#include "trains/decoded_record.h"
 #include "trains/station_table.h"
 
 #include <algorithm>
@@ -69,8 +71,8 @@ int LatestArrivals::lastUnder(int node, int minute) const
 class SectionSweep {
 public:
     SectionSweep(std::span<const SectionLeg> legs, const QList<PlannedTrain> &trains, FindingDetail section,
-                 std::vector<quint8> &named, FindingLists &findings)
-        : m_days(legs), m_trains(trains), m_section(section), m_named(named), m_findings(findings)
+                 std::vector<int> &overtaken, FindingLists &findings)
+        : m_days(legs), m_trains(trains), m_section(section), m_overtaken(overtaken), m_findings(findings)
     {
     }
 
@@ -78,12 +80,20 @@ public:
 
 private:
     void report(int overtaking, int first, int last);
+    // How many legs of first..last arrive after minute, counted from the
+    // window of legs, which is kept only once a train has more to name
+    // than its line takes.
+    int countAfter(int first, int last, int minute);
 
     LegsOverTwoDays m_days;
     const QList<PlannedTrain> &m_trains;
     FindingDetail m_section;
-    std::vector<quint8> &m_named; // overtaken trains each train names so far
+    std::vector<int> &m_overtaken; // trains each train overtakes so far, named or not
     FindingLists &m_findings;
+    // The arrivals of the legs m_windowFirst..m_windowNext - 1, unrolled over the two days.
+    std::optional<MinuteCounts> m_window;
+    int m_windowFirst = 0;
+    int m_windowNext = 0;
     std::optional<LatestArrivals> m_latest; // built once the section has an overtaking
 };
 
@@ -119,12 +129,41 @@ void SectionSweep::report(int overtaking, int first, int last)
     if (!m_latest)
         m_latest.emplace(m_days.arrivals());
     const int train = m_days.train(overtaking);
-    for (int a = last; m_named[train] < kPartnerLimit; --a) {
-        a = m_latest->lastAfter(first, a, m_days.arrivals()[overtaking]);
+    const int arrival = m_days.arrivals()[overtaking];
+    const int room = kPartnerLimit - std::min(m_overtaken[train], kPartnerLimit);
+    int named = 0;
+    for (int a = last; named < room; --a, ++named) {
+        a = m_latest->lastAfter(first, a, arrival);
         if (a < 0)
-            return;
+            break;
         m_findings.add({m_trains[train].line, FindingKind::Overtaking, m_section, m_days.train(a)});
-        ++m_named[train];
+    }
+    m_overtaken[train] += named < room ? named : countAfter(first, last, arrival);
+}
+
+int SectionSweep::countAfter(int first, int last, int minute)
+{
+    const std::vector<int> &arrival = m_days.arrivals();
+    if (!m_window) {
+        m_window.emplace(-kMinutesPerDay, 3 * kMinutesPerDay);
+        m_windowFirst = m_windowNext = first;
+    }
+    // The window only moves on, as the sweep does.
+    for (; m_windowNext <= last; ++m_windowNext)
+        m_window->add(arrival[m_windowNext]);
+    for (; m_windowFirst < first; ++m_windowFirst)
+        m_window->add(arrival[m_windowFirst], -1);
+    return m_window->above(minute);
+}
+
+// A finding for each train that overtakes more trains than its line names.
+void addFurtherOvertakings(const QList<PlannedTrain> &trains, const std::vector<int> &overtaken,
+                           FindingLists &findings)
+{
+    for (std::size_t train = 0; train < overtaken.size(); ++train) {
+        if (overtaken[train] > kPartnerLimit)
+            findings.add({trains[qsizetype(train)].line, FindingKind::MoreOvertakings, FindingDetail::None, -1,
+                          overtaken[train] - kPartnerLimit});
     }
 }
 
@@ -138,15 +177,16 @@ void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLi
     if (std::find(stations.begin(), stations.end(), true) == stations.end())
         return;
     const SectionLegs sections(trains, stations);
-    std::vector<quint8> named(trains.size(), 0);
+    std::vector<int> overtaken(trains.size(), 0);
     for (const bool toNeighbour : {true, false}) {
         const auto detail = toNeighbour ? FindingDetail::OvertakingTo : FindingDetail::OvertakingFrom;
         for (int code = 1; code < kNeighbourCodes; ++code) {
             const std::span<const SectionLeg> legs = sections.of({toNeighbour, code});
             if (legs.size() >= 2)
-                SectionSweep(legs, trains, detail, named, findings).run();
+                SectionSweep(legs, trains, detail, overtaken, findings).run();
         }
     }
+    addFurtherOvertakings(trains, overtaken, findings);
 }
 
 } // namespace tgx

@@ -11,7 +11,8 @@ inline constexpr int kPartnerLimit = 10;
 
 // Adds a collision finding for every pair of trains marked inConflict that
 // share a minute of their track, on the later line of the two. A line names
-// the nearest earlier lines it collides with, at most kPartnerLimit of them.
+// the nearest earlier lines it collides with, at most kPartnerLimit of them,
+// and then says how many more there are.
 void findCollisions(const QList<PlannedTrain> &trains, FindingLists &findings);
 
 // Adds an overtaking finding for every train B that leaves after a train A for
@@ -20,7 +21,7 @@ void findCollisions(const QList<PlannedTrain> &trains, FindingLists &findings);
 // table names are checked: the finding names the station. A line names at
 // most kPartnerLimit overtaken trains: first those on the line to its
 // neighbour, then those on the line from it, each time the trains that left
-// last before it.
+// last before it; and then says how many more there are.
 void findOvertakings(const QList<PlannedTrain> &trains, int simulator, FindingLists &findings);
 
 } // namespace tgx

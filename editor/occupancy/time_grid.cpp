@@ -33,13 +33,26 @@ TimeGrid TimeWindow::grid(double areaLeft, double areaWidth) const
 void TimeWindow::zoom(double factor, double anchor)
 {
     const double anchored = m_left + anchor * m_span;
-    m_span = std::clamp(m_span / factor, kNarrowestSpan, kWidestSpan);
+    m_span = std::clamp(m_span / factor, m_narrowestSpan, kWidestSpan);
     scrollTo(anchored - anchor * m_span);
 }
 
 void TimeWindow::scrollTo(double left)
 {
     m_left = std::clamp(left, 0.0, kWidestSpan - m_span);
+}
+
+void TimeWindow::bringIntoView(double first, double end, double margin, double areaWidth, double legibleWidth)
+{
+    const double legible = (end - first) * areaWidth / legibleWidth;
+    const double span = std::clamp(std::max(std::min(m_span, std::max(legible, kNarrowestSpan)), end - first + 2 * margin),
+                                   kNarrowestSpan, kWidestSpan);
+    const bool zoomed = std::abs(span - m_span) > 1e-9;
+    m_span = span;
+    if (zoomed || first < m_left || end > m_left + m_span)
+        scrollTo((first + end - m_span) / 2);
+    else
+        scrollTo(m_left);
 }
 
 } // namespace tgx

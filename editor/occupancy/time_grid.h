@@ -41,13 +41,16 @@ private:
     double m_pixelsPerMinute;
 };
 
-// How much of the day the view shows: its span, from about two hours to the
-// whole day, and the minute at its left edge. Zooming keeps a chosen minute
+// How much of the day the view shows: its span, from about two hours (or as
+// few minutes as the view allows) to the whole day, and the minute at its left edge. Zooming keeps a chosen minute
 // where it stands on screen, as far as the ends of the day allow.
 class TimeWindow {
 public:
     static constexpr double kNarrowestSpan = 120; // about two hours on screen
     static constexpr double kWidestSpan = kMinutesPerDay;
+
+    // narrowestSpan: the fewest minutes the view may show, up to a day.
+    explicit TimeWindow(double narrowestSpan = kNarrowestSpan) : m_narrowestSpan(narrowestSpan) {}
 
     double span() const { return m_span; }
     double left() const { return m_left; }
@@ -60,8 +63,14 @@ public:
     void zoom(double factor, double anchor);
     // Moves the left edge to minute left, kept within the day.
     void scrollTo(double left);
+    // Zooms and scrolls so that the minutes from first to end show, with
+    // margin minutes on each side, in a view areaWidth pixels wide: out when
+    // they do not fit, in when they would take fewer than legibleWidth pixels;
+    // centred on them when the zoom changed or they were not all in view.
+    void bringIntoView(double first, double end, double margin, double areaWidth, double legibleWidth);
 
 private:
+    double m_narrowestSpan;
     double m_span = kWidestSpan;
     double m_left = 0;
 };

@@ -10,6 +10,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace tgx {
 
 namespace {
@@ -21,11 +23,30 @@ QStringList documentLinesOf(const QString &path, const FileStore &store)
     return DocumentLines(text).allLines();
 }
 
+// The text with its control characters written as \xNN, so that a file cannot
+// move the cursor, recolour or retitle the terminal, or fake a line of output.
+QString escapedControls(const QString &text)
+{
+    const auto isControl = [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); };
+    if (std::none_of(text.begin(), text.end(), isControl))
+        return text;
+    QString escaped;
+    for (const QChar c : text) {
+        if (isControl(c))
+            escaped += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
 // Writes the file's findings; whether it has any.
 bool reportFindings(const QString &path, const DocumentFindings &findings, QTextStream &out)
 {
+    const QString shownPath = escapedControls(path);
     for (qsizetype row = 0; row < findings.size(); ++row)
-        out << path << u':' << findings.line(row) << QStringView(u": ") << findings.text(row) << u'\n';
+        out << shownPath << u':' << findings.line(row) << QStringView(u": ") << escapedControls(findings.text(row))
+            << u'\n';
     return !findings.isEmpty();
 }
 
@@ -51,7 +72,7 @@ int checkFiles(const QStringList &paths, const FileStore &store, QTextStream &ou
             read.plans.append(std::move(checks.plan));
             read.timetables.append(std::move(checks.statements));
         } catch (const Failure &failure) {
-            err << failure.description() << u'\n';
+            err << escapedControls(failure.description()) << u'\n';
             unreadable = true;
         }
     }

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
+#include <queue>
 #include <vector>
 
 namespace tgx {
@@ -70,6 +72,111 @@ std::vector<OccupancyBar> sortedBars(const QList<PlannedTrain> &trains)
     return sorted;
 }
 
+// The lanes of a row that are free at some minute, lowest first.
+class FreeLanes {
+public:
+    bool contains(int lane) const { return lane >= 0 && m_free[lane]; }
+    void add(int lane)
+    {
+        m_free[lane] = true;
+        m_lowest.push(lane);
+    }
+    // Takes lane when it is free, else the lowest free lane or a new one.
+    int take(int lane)
+    {
+        if (!contains(lane)) {
+            // A lane taken out of turn stays in the heap until it comes up.
+            while (!m_lowest.empty() && !m_free[m_lowest.top()])
+                m_lowest.pop();
+            if (m_lowest.empty()) {
+                m_free.push_back(false);
+                return int(m_free.size()) - 1;
+            }
+            lane = m_lowest.top();
+        }
+        m_free[lane] = false;
+        return lane;
+    }
+    int count() const { return int(m_free.size()); }
+
+private:
+    std::vector<bool> m_free;
+    std::priority_queue<int, std::vector<int>, std::greater<>> m_lowest;
+};
+
+// Puts the stretches of row, sorted by first minute, into lanes. laneOfTrain
+// remembers each train's lane for its second stretch through midnight.
+void layLanes(TrackRow &row, std::vector<int> &laneOfTrain)
+{
+    FreeLanes free;
+    using Busy = std::pair<int, int>; // the last minute of a stretch, its lane
+    std::priority_queue<Busy, std::vector<Busy>, std::greater<>> busy;
+    for (OccupancyBar &bar : row.bars) {
+        for (; !busy.empty() && busy.top().first < bar.first; busy.pop())
+            free.add(busy.top().second);
+        int &lane = laneOfTrain[bar.train];
+        lane = free.take(lane);
+        bar.lane = lane;
+        busy.push({bar.last, lane});
+    }
+    row.lanes = std::max(1, free.count());
+}
+
+// A stretch of minutes first..last of a train, or none when first > last.
+struct Stretch {
+    int first;
+    int last;
+    int train;
+};
+
+// Calls mark with the train of every stretch that shares a minute with
+// another. Sorted by first minute, a stretch meets an earlier one exactly
+// when it starts before the latest end so far, and a later one exactly when
+// the next stretch starts before its end.
+template <typename Mark>
+void markSharing(const std::vector<Stretch> &sorted, Mark mark)
+{
+    int latestLast = -1;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        const Stretch &stretch = sorted[i];
+        const bool meetsEarlier = stretch.first <= latestLast;
+        const bool meetsLater = i + 1 < sorted.size() && sorted[i + 1].first <= stretch.last;
+        if (meetsEarlier || meetsLater)
+            mark(stretch.train);
+        latestLast = std::max(latestLast, stretch.last);
+    }
+}
+
+// The minutes of bar that are not estimated, sorted by first minute: the
+// estimated ones lie at one end of a bar, or make up all of it.
+Stretch certainMinutes(const OccupancyBar &bar)
+{
+    if (bar.estimatedFirst > bar.estimatedLast)
+        return {bar.first, bar.last, bar.train};
+    if (bar.estimatedFirst == bar.first)
+        return {bar.estimatedLast + 1, bar.last, bar.train};
+    return {bar.first, bar.estimatedFirst - 1, bar.train};
+}
+
+// Marks the trains of row that share a minute, and which of them share only
+// estimated ones: those whose certain minutes meet no other's.
+void markConflictsOnRow(const TrackRow &row, QList<PlannedTrain> &trains)
+{
+    std::vector<Stretch> stretches;
+    stretches.reserve(row.bars.size());
+    for (const OccupancyBar &bar : row.bars)
+        stretches.push_back({bar.first, bar.last, bar.train});
+    markSharing(stretches, [&](int train) { trains[train].inConflict = trains[train].possibleConflictOnly = true; });
+    std::vector<Stretch> certain;
+    for (const OccupancyBar &bar : row.bars) {
+        const Stretch minutes = certainMinutes(bar);
+        if (trains[bar.train].inConflict && minutes.first <= minutes.last)
+            certain.push_back(minutes);
+    }
+    std::sort(certain.begin(), certain.end(), [](const Stretch &a, const Stretch &b) { return a.first < b.first; });
+    markSharing(certain, [&](int train) { trains[train].possibleConflictOnly = false; });
+}
+
 } // namespace
 
 StationTracks::StationTracks(int simulator)
@@ -99,28 +206,19 @@ QList<TrackRow> trackRows(const QList<PlannedTrain> &trains, const StationTracks
     std::vector<qsizetype> next(rowStart.begin(), rowStart.end() - 1);
     for (const OccupancyBar &bar : bars)
         byRow[next[rowOfTrain[bar.train]]++] = bar;
-    for (qsizetype row = 0; row < rows.size(); ++row)
+    std::vector<int> laneOfTrain(trains.size(), -1);
+    for (qsizetype row = 0; row < rows.size(); ++row) {
         rows[row].bars = QList<OccupancyBar>(byRow.begin() + rowStart[row], byRow.begin() + rowStart[row + 1]);
+        layLanes(rows[row], laneOfTrain);
+    }
     return rows;
 }
 
 void markConflicts(const QList<TrackRow> &rows, const StationTracks &tracks, QList<PlannedTrain> &trains)
 {
     for (const TrackRow &row : rows) {
-        if (!tracks.collides(row.track))
-            continue;
-        // Sorted by first minute, a stretch meets an earlier one exactly when
-        // it starts before the latest end so far, and a later one exactly
-        // when the next stretch starts before its end.
-        int latestLast = -1;
-        for (qsizetype i = 0; i < row.bars.size(); ++i) {
-            const OccupancyBar &bar = row.bars[i];
-            const bool meetsEarlier = bar.first <= latestLast;
-            const bool meetsLater = i + 1 < row.bars.size() && row.bars[i + 1].first <= bar.last;
-            if (meetsEarlier || meetsLater)
-                trains[bar.train].inConflict = true;
-            latestLast = std::max(latestLast, bar.last);
-        }
+        if (tracks.collides(row.track))
+            markConflictsOnRow(row, trains);
     }
 }
 

@@ -39,11 +39,14 @@ private:
 
 // The chart's rows: the station's tracks in list order, then every other track
 // character the trains use, in character order; each row with the stretches
-// of its trains sorted by their first minute.
+// of its trains sorted by their first minute and put into lanes: each stretch
+// in the lowest lane free at its first minute, the second stretch of a train
+// through midnight in the lane of its first when that one is free.
 QList<TrackRow> trackRows(const QList<PlannedTrain> &trains, const StationTracks &tracks);
 
 // Marks every train whose stretch shares a minute with another train's on a
-// track where trains can collide.
+// track where trains can collide, and among them those that share only
+// estimated minutes.
 void markConflicts(const QList<TrackRow> &rows, const StationTracks &tracks, QList<PlannedTrain> &trains);
 
 } // namespace tgx

@@ -19,6 +19,8 @@ PlannedRun runOf(const DecodedRun &block)
     return {quint8(block.code.value()), qint16(*block.departureTime()), qint16(*block.arrivalTime())};
 }
 
+} // namespace
+
 TrainCategory categoryOf(int typeIndex)
 {
     if (typeIndex < 0)
@@ -27,8 +29,6 @@ TrainCategory categoryOf(int typeIndex)
         return TrainCategory::Locomotive;
     return typeIndex >= kFirstFreightType ? TrainCategory::Freight : TrainCategory::Passenger;
 }
-
-} // namespace
 
 std::variant<PlannedTrain, UnreadableRecord> readTrain(int line, const DecodedRecord &record)
 {

@@ -10,7 +10,8 @@ TimetableContext timetableContextOf(const QStringList &documentLines)
     const auto headerLine = [&](int number) {
         return number <= documentLines.size() ? QStringView(documentLines[number - 1]) : QStringView();
     };
-    return {simulatorIndex(headerLine(HeaderLine::Simulator)), headerLine(HeaderLine::SpecifiedNeighbour)};
+    const QStringView simulator = headerLine(HeaderLine::Simulator);
+    return {simulatorIndex(simulator), headerLine(HeaderLine::SpecifiedNeighbour), simulator};
 }
 
 } // namespace tgx

@@ -11,6 +11,7 @@ namespace tgx {
 struct TimetableContext {
     int simulator = -1;             // catalogue index, -1 for a line 2 that names none
     QStringView specifiedNeighbour; // header line 7
+    QStringView simulatorName;      // header line 2
 };
 
 TimetableContext timetableContextOf(const QStringList &documentLines);

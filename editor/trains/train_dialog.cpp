@@ -10,6 +10,7 @@
 #include "trains/entry_checks.h"
 #include "trains/record_loader.h"
 #include "trains/station_table.h"
+#include "trains/train_commands_texts.h"
 #include "trains/train_types.h"
 
 #include <QCheckBox>
@@ -23,9 +24,6 @@ namespace tgx {
 
 namespace {
 
-const QString kAddCaption = QStringLiteral("Přidat vlak");
-const QString kEditCaption = QStringLiteral("Upravit vlak");
-const QString kNoTrainToEdit = QStringLiteral("Není vybraný žádný vlak. Zvolte vlak, který chcete upravit.");
 const QString kResetType = QStringLiteral("Os");
 
 // Handlers and the texts their guards show.
@@ -58,7 +56,7 @@ TA4::TA4(QWidget &mainWindow, ErrorGuard &guard, Prompts &prompts, DocumentLines
     , m_c(createTrainDialogControls(*this))
 {
     setObjectName(QStringLiteral("A4"));
-    setWindowTitle(kAddCaption);
+    setWindowTitle(kAddTrainCaption);
     setClientSize(377, 369);
     connectHandlers();
 }
@@ -172,7 +170,7 @@ void TA4::F7Click()
 // Edit mode replaces the line the selected train came from; add mode appends.
 std::optional<int> TA4::storeRecord(const QString &record)
 {
-    if (windowTitle() != kEditCaption) {
+    if (windowTitle() != kEditTrainCaption) {
         m_lines.appendLine(record);
         return m_lines.lineCount();
     }

@@ -140,7 +140,7 @@ private slots:
         QVERIFY(!app.state().DocumentModified);
         QCOMPARE(app.panel(0), QStringLiteral("Zelto ŽST Hutky"));
         QCOMPARE(app.panel(1), path);
-        QCOMPARE(app.main().trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().rowCount(), 1);
     }
 
     void openWarnsAboutNewerEditorsAndForeignEncodings_data()

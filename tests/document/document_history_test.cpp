@@ -213,7 +213,7 @@ private slots:
         // The save's header stamp belongs to the last step: one undo takes
         // back the removal, and the document is modified again.
         app.trigger("G1");
-        QCOMPARE(app.main().trainList().rowCount(), 3);
+        QCOMPARE(app.trainList().rowCount(), 3);
         QVERIFY(app.state().DocumentModified);
         QVERIFY(!enabled(app, "G1"));
 

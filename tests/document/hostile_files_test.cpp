@@ -92,7 +92,7 @@ private slots:
         qInfo("50 MB file opened in %lld ms", ms);
         QVERIFY(ms < kFewSeconds);
         QCOMPARE(app.state().DocumentFileName, path);
-        QVERIFY(app.main().trainList().rowCount() > 600000);
+        QVERIFY(app.trainList().rowCount() > 600000);
         QVERIFY(!app.state().DocumentModified);
     }
 
@@ -103,7 +103,7 @@ private slots:
         writeFile(path, QByteArray("\r\n").repeated(30) + kRecord.toLatin1() + QByteArray(10 * 1000 * 1000, 'x'));
         QVERIFY(openTimed(app, path) < kFewSeconds);
         QCOMPARE(app.lines().lineCount(), 31);
-        QCOMPARE(app.main().trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().rowCount(), 1);
         QCOMPARE(app.lines().line(31).size(), 67 + 10 * 1000 * 1000);
     }
 

@@ -51,7 +51,7 @@ QString shown(App &app)
         if (dialog->isVisible())
             parts << dialog->objectName();
     }
-    parts << app.main().trainList().summary(0).left(8);
+    parts << app.trainList().summary(0).left(8);
     return (parts + app.prompts.shown).join(u'|');
 }
 

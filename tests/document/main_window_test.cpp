@@ -76,7 +76,7 @@ private slots:
             "E1=Editace", "E2=Přidat vlak...@F2", "E3=Upravit vlak...@F5", "E4=Odebrat vlak    @Del",
             "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y@Ctrl+Shift+Z", "G3=Kopírovat vlak...@Ctrl+D",
             "G4=Opakovat vlak...@Ctrl+R", "G5=Najít vlak...@Ctrl+F", "G6=Seřadit vlaky podle času@Ctrl+Shift+T",
-            "E5=Zobrazit", "E9=Grafikon@Ctrl+1", "F0=Zdrojový kód@Ctrl+2", "G7=Obsazení kolejí@Ctrl+3@F6",
+            "E5=Zobrazit", "E9=Grafikon@Ctrl+1", "F0=Zdrojový kód@Ctrl+2", "G7=Obsazení kolejí@Ctrl+3@F6", "L0=Grafikon trati@Ctrl+4@F7",
             "F1=Nápověda", "F2=Nápověda pro TGX editor@F1", "F3=-", "F4=O programu TGX editor"}));
     }
 
@@ -97,7 +97,7 @@ private slots:
             }
         }
         QCOMPARE(items, (QStringList{"|8", "B8=Nový", "B9=Otevřít", "C0=Uložit", "|15", "C2=Přidat vlak",
-                                     "C3=Upravit vlak", "C4=Odstranit vlak", "|15", "C9=Nápověda", "|15", "G8=Obsazení kolejí"}));
+                                     "C3=Upravit vlak", "C4=Odstranit vlak", "|15", "C9=Nápověda", "|15", "G8=Obsazení kolejí", "L1=Grafikon trati"}));
     }
 
     void toolBarCanBeRearrangedAndReset()
@@ -155,8 +155,8 @@ private slots:
         cursor.movePosition(QTextCursor::End);
         view->setTextCursor(cursor);
         QTest::keyClicks(view, kRecord.left(40));
-        QCOMPARE(app.main().trainList().rowCount(), 1);
-        QCOMPARE(app.main().trainList().documentLine(0), std::optional<int>(31));
+        QCOMPARE(app.trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().documentLine(0), std::optional<int>(31));
     }
 
     void deleteInTheSourceViewDeletesTextNotATrain()
@@ -183,7 +183,7 @@ private slots:
         QString text = QString(30, u'\n') + kRecord + u'\n' + QStringLiteral("18x4521") + kRecord.mid(7) + u'\n'
                        + kRecord + u'\n';
         app.lines().setText(text);
-        QCOMPARE(app.main().trainList().rowCount(), 1); // the item before the failing record stays
+        QCOMPARE(app.trainList().rowCount(), 1); // the item before the failing record stays
         const QStringList messages = app.prompts.messages();
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[0], QStringLiteral("Error 00B0"));
@@ -215,7 +215,7 @@ private slots:
         app.trigger("E4");
         QCOMPARE(app.lines().lineCount(), 31);
         QCOMPARE(app.lines().line(31), kRecord);
-        QCOMPARE(app.main().trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().rowCount(), 1);
         QVERIFY(!app.main().selectedTrainLine().has_value());
         QVERIFY(app.state().DocumentModified);
     }
@@ -225,7 +225,7 @@ private slots:
         App app;
         const QString second = kRecord.left(2) + QStringLiteral("00007") + kRecord.mid(7);
         app.lines().setText(QString(30, u'\n') + kRecord + QStringLiteral("\n\n") + second + u'\n');
-        QCOMPARE(app.main().trainList().rowCount(), 2);
+        QCOMPARE(app.trainList().rowCount(), 2);
         select(app, 1);
         app.prompts.answer(Prompts::Answer::Yes);
         app.trigger("E4");

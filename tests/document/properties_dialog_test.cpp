@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "document/list_colours.h"
+#include "list_paint.h"
 
 #include <QComboBox>
 #include <QLabel>

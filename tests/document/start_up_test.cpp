@@ -100,10 +100,18 @@ private slots:
             << QStringList{"a.46g", "b.46g", "/c.46g"} << kHome + "/a.46g" << -1
             << QStringList{"jen první soubor", "b.46g, /c.46g"};
         QTest::newRow("empty argument") << QStringList{""} << QString() << -1 << QStringList{};
-        QTest::newRow("help") << QStringList{"--help"} << QString() << 0 << QStringList{"soubor", "Zelto Edice 246"};
+        QTest::newRow("help") << QStringList{"--help"} << QString() << 0
+                              << QStringList{"Použití:", "Volby:", "--check", "soubor", "Zelto Edice 246"};
+        QTest::newRow("-h") << QStringList{"-h"} << QString() << 0 << QStringList{"Použití:"};
         QTest::newRow("version") << QStringList{"--version"} << QString() << 0 << QStringList{"TGX editor 2.0\n"};
-        QTest::newRow("unknown option") << QStringList{"--smazat", "a.46g"} << QString() << 1
-                                        << QStringList{"smazat"};
+        QTest::newRow("-v") << QStringList{"-v"} << QString() << 0 << QStringList{"TGX editor 2.0\n"};
+        // Usage errors exit 2: 1 means that checking found something.
+        QTest::newRow("unknown option") << QStringList{"--smazat", "a.46g"} << QString() << 2
+                                        << QStringList{"„--smazat“", "--help"};
+        QTest::newRow("unknown option with --check") << QStringList{"--check", "--bogus", "a.46g"} << QString() << 2
+                                                     << QStringList{"„--bogus“"};
+        QTest::newRow("a value for --check") << QStringList{"--check=a.46g"} << QString() << 2
+                                             << QStringList{"chybně", "--help"};
         QTest::newRow("check without files") << QStringList{"--check"} << QString() << 2
                                              << QStringList{"--check", "soubor"};
     }
@@ -131,7 +139,7 @@ private slots:
         QVERIFY(read.message.isEmpty());
     }
 
-    void onlyCheckingNeedsNoDisplay_data()
+    void answersOnTheTerminalNeedNoDisplay_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("checks");
@@ -139,9 +147,15 @@ private slots:
         QTest::newRow("check") << QStringList{"--check", "plan.46g"} << true;
         QTest::newRow("check after an option") << QStringList{"-style", "fusion", "--check", "a.46g"} << true;
         QTest::newRow("a file named --check") << QStringList{"--", "--check"} << false;
+        QTest::newRow("help") << QStringList{"--help"} << true;
+        QTest::newRow("-h") << QStringList{"-h"} << true;
+        QTest::newRow("version") << QStringList{"--version"} << true;
+        QTest::newRow("-v") << QStringList{"plan.46g", "-v"} << true;
+        QTest::newRow("a file named -v") << QStringList{"--", "-v"} << false;
+        QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << false;
     }
 
-    void onlyCheckingNeedsNoDisplay()
+    void answersOnTheTerminalNeedNoDisplay()
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, checks);
@@ -151,7 +165,7 @@ private slots:
         std::vector<char *> argv;
         for (QByteArray &argument : bytes)
             argv.push_back(argument.data());
-        QCOMPARE(asksToCheckFiles(int(argv.size()), argv.data()), checks);
+        QCOMPARE(answersOnTerminal(int(argv.size()), argv.data()), checks);
     }
 
     void aFileOnTheCommandLineOpensAsOpenOpensIt_data()

@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(app.prompts.fileRequests.size(), 1);
         QCOMPARE(app.prompts.fileRequests[0].title, QStringLiteral("Export"));
         QCOMPARE(app.prompts.fileRequests[0].filter, QStringLiteral("Textové soubory (*.txt)"));
-        const QStringList shown = app.main().trainList().summaries();
+        const QStringList shown = app.trainList().summaries();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(readFile(app.path(QStringLiteral("vlaky.txt"))),
                  QByteArray("Os 4521 - Z\xE1les\xED - 07:05 - 07:12 - 1.kol - Vrbinov - 07:13 - 07:40 - pozn. \xE8. 1\r\n"
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[0], QStringLiteral("Error 00D7"));
         QVERIFY(messages[1].contains(QStringLiteral("vlaky.txt")));
-        QCOMPARE(app.main().trainList().rowCount(), 1);
+        QCOMPARE(app.trainList().rowCount(), 1);
     }
 };
 

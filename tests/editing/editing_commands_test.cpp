@@ -253,10 +253,10 @@ private slots:
         fillTimetable(app);
         selectTrain(app, 1);
         app.trigger("G6");
-        QCOMPARE(app.main().trainList().summaries().first(),
+        QCOMPARE(app.trainList().summaries().first(),
                  QStringLiteral("Vleč 734 - ( výchozí ) - 2.kol - Zálesí - 06:07 - 06:30"));
         QCOMPARE(selectedRow(app), 3);
-        QCOMPARE(app.main().trainList().summaries().at(3).left(6), QStringLiteral("R 1142"));
+        QCOMPARE(app.trainList().summaries().at(3).left(6), QStringLiteral("R 1142"));
     }
 };
 

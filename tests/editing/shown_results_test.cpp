@@ -120,7 +120,7 @@ private slots:
         lookElsewhere(app, line > 0);
         run(app, command, row);
         QCOMPARE(app.prompts.messages(), QStringList());
-        const auto writtenRow = app.main().trainList().rowOf(written);
+        const auto writtenRow = app.trainList().rowOf(written);
         QVERIFY(writtenRow);
         QCOMPARE(app.main().selectedTrainLine(), std::optional<int>(written));
         QCOMPARE(chart(app)->selectedLine(), std::optional<int>(written));

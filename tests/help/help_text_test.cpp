@@ -20,6 +20,7 @@ const QStringList kHeadings = {
     QStringLiteral("Zpět, kopírování, opakování, hledání a řazení vlaků"),
     QStringLiteral("Ovládání z klávesnice"),
     QStringLiteral("Výsledek příkazů"),
+    QStringLiteral("Grafikon trati"),
     QStringLiteral("Tabulky CSV"),
 };
 
@@ -150,7 +151,9 @@ void HelpTextTest::sectionsTellWhatTheyShould_data()
                        "Kolize na koleji", "možnou kolizi", "koleji 0", "Kolej v této stanici není", "Skalín",
                        "Číslo vlaku je už na jiném řádku", "Odjezd je dříve než příjezd", "Předjíždění",
                        "Záznam vlaku nelze přečíst", "nejvýše deset", "tgxeditor --check SOUBOR...",
-                       "SOUBOR:ŘÁDEK: TEXT", "kódem 0", "1, když něco našel", "2, když některý soubor nešel přečíst"};
+                       "SOUBOR:ŘÁDEK: TEXT", "kódem 0", "1, když něco našel", "2, když některý soubor nešel přečíst",
+                       "Simulátor editor nezná", "mezeru na konci", "UTF-8", "a ještě … dalších kolizí",
+                       "příkaz zadaný chybně", "\\xNN"};
     QTest::newRow("everyday editing")
         << "Zpět, kopírování, opakování, hledání a řazení vlaků"
         << QStringList{"Editace -> Zpět (Ctrl+Z)", "Ctrl+Y nebo Ctrl+Shift+Z", "Kopírovat vlak... (Ctrl+D)",

@@ -22,10 +22,13 @@ OccupancyPlan samplePlan()
     return plan;
 }
 
-QPoint pointAt(const OccupancyChart &chart, int row, double minute)
+QPoint pointAt(const OccupancyChart &chart, int row, double minute, int lane)
 {
     const ChartFrame frame = chart.frame();
-    return QPoint(int(std::floor(frame.grid.x(minute + 0.5))), frame.rowTop(row) + ChartLayout::kRowHeight / 2);
+    // Row -1 stands for the hour labels above the rows.
+    const int rowTop = row < 0 ? ChartLayout::kHeaderHeight - ChartLayout::kRowHeight : frame.rowTop(row);
+    const int laneTop = rowTop + lane * (ChartLayout::kBarHeight + ChartLayout::kLaneGap);
+    return QPoint(int(std::floor(frame.grid.x(minute + 0.5))), laneTop + ChartLayout::kRowHeight / 2);
 }
 
 ChartFixture::ChartFixture(const FileStore *store)

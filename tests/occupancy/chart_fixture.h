@@ -26,8 +26,9 @@ enum SampleRow { kTrack1, kTrack2, kTrackX, kSampleRows };
 // A plan made by hand with the trains above: every kind of bar the chart draws.
 OccupancyPlan samplePlan();
 
-// The viewport point in the middle of minute in row of chart, at its current zoom and scroll.
-QPoint pointAt(const OccupancyChart &chart, int row, double minute);
+// The viewport point in the middle of minute in lane of row of chart, at its
+// current zoom and scroll; row -1 is the hour labels.
+QPoint pointAt(const OccupancyChart &chart, int row, double minute, int lane = 0);
 
 // A chart with scripted prompts, shown on the offscreen screen.
 struct ChartFixture {

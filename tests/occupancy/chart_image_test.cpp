@@ -1,9 +1,14 @@
 #include "app_fixture.h"
 #include "chart_fixture.h"
 #include "failing_disk.h"
+#include "occupancy/chart_content.h"
+#include "occupancy/chart_painter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFontInfo>
+#include <QPainter>
 #include <QImage>
 #include <QSet>
 #include <QTest>
@@ -55,6 +60,40 @@ QSet<QRgb> coloursInside(const ChartFixture &f, int row, int first, int last)
 }
 
 void save(ChartFixture &f) { f.chart.findChild<QAction *>(QStringLiteral("H0"))->trigger(); }
+
+// A row of lanes lanes with bars, by hand, of trains passenger trains "Os 4500" onwards.
+OccupancyPlan oneRow(const QList<OccupancyBar> &bars, int lanes, int trains = 1)
+{
+    OccupancyPlan plan;
+    for (int train = 0; train < trains; ++train) {
+        PlannedTrain os;
+        os.line = 31 + train;
+        os.number = 4500 + train;
+        os.typeIndex = 8;
+        os.category = TrainCategory::Passenger;
+        plan.trains.append(os);
+    }
+    plan.rows = {{u'1', bars, lanes}};
+    return plan;
+}
+
+// The whole day of plan at a pixel a minute, as a saved picture shows it.
+ChartFrame dayFrame(const OccupancyPlan &plan) { return wholeDayFrame(1, ChartLayout::rowOffsets(plan.rows)); }
+
+QImage paintedDay(const OccupancyPlan &plan)
+{
+    ChartContent content;
+    content.setPlan(plan);
+    const ChartFrame day = dayFrame(plan);
+    QFont font = QApplication::font();
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    QImage image(day.size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintChart(painter, content, day, font);
+    return image;
+}
+
+bool dark(QRgb c) { return qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80; }
 
 } // namespace
 
@@ -131,23 +170,142 @@ private slots:
         QVERIFY(labelled(kTrack2, 360, 365)); // Mn 3 in 72 pixels
     }
 
+    void labelsStandInsideOrBesideTheBars_data()
+    {
+        QTest::addColumn<int>("train"); // the bar of this train is taken away to see what it painted
+        QTest::addColumn<QString>("where");
+
+        QTest::newRow("a long bar") << 0 << "inside";
+        QTest::newRow("a short bar in a lane of its own under the long one") << 1 << "right";
+        QTest::newRow("a short bar with room after it") << 2 << "right";
+        QTest::newRow("a short bar right before another") << 3 << "left";
+        QTest::newRow("a short bar between two others") << 5 << "nowhere";
+        QTest::newRow("a bar too short for its type between two others") << 8 << "inside"; // its number
+
+    }
+    void labelsStandInsideOrBesideTheBars()
+    {
+        QFETCH(int, train);
+        QFETCH(QString, where);
+        // Bars: train, first and last minute, estimated first and last (none), lane.
+        const QList<OccupancyBar> bars{{0, 100, 300, 0, -1, 0}, {1, 150, 152, 0, -1, 1}, {2, 600, 602, 0, -1, 0},
+                                       {3, 800, 802, 0, -1, 0}, {4, 804, 870, 0, -1, 0}, {6, 940, 998, 0, -1, 0},
+                                       {5, 1000, 1002, 0, -1, 0}, {7, 1004, 1062, 0, -1, 0}, {9, 1065, 1098, 0, -1, 0},
+                                       {8, 1100, 1139, 0, -1, 0}, {10, 1141, 1200, 0, -1, 0}};
+        QList<OccupancyBar> without = bars;
+        without.removeIf([&](const OccupancyBar &bar) { return bar.train == train; });
+        const ChartFrame frame = dayFrame(oneRow(bars, 2, 11));
+        const QImage with = paintedDay(oneRow(bars, 2, 11));
+        const QImage away = paintedDay(oneRow(without, 2, 11));
+        const QRect bar = frame.barRect(0, *std::find_if(bars.begin(), bars.end(), [&](auto &b) { return b.train == train; }))
+                              .toAlignedRect();
+        QRect changed; // what the bar changed outside itself
+        bool darkInside = false;
+        for (int y = 0; y < with.height(); ++y) {
+            for (int x = 0; x < with.width(); ++x) {
+                if (bar.adjusted(1, 1, -1, -1).contains(x, y))
+                    darkInside = darkInside || dark(with.pixel(x, y));
+                else if (!bar.contains(x, y) && with.pixel(x, y) != away.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+            }
+        }
+        const QString found = darkInside ? QStringLiteral("inside")
+                              : changed.isEmpty()                   ? QStringLiteral("nowhere")
+                              : changed.left() > bar.right()        ? QStringLiteral("right")
+                              : changed.right() < bar.left()        ? QStringLiteral("left")
+                                                                    : QStringLiteral("around");
+        QCOMPARE(found, where);
+        // A label beside its bar keeps to the bar's lane.
+        QVERIFY(changed.isEmpty() || (changed.top() >= bar.top() && changed.bottom() <= bar.bottom()));
+    }
+
+    void collisionsAreOutlinedSolidOrDashed_data()
+    {
+        QTest::addColumn<bool>("possibleOnly");
+        QTest::addColumn<bool>("dashed");
+
+        QTest::newRow("kolize") << false << false;
+        QTest::newRow("možná kolize") << true << true;
+    }
+    void collisionsAreOutlinedSolidOrDashed()
+    {
+        QFETCH(bool, possibleOnly);
+        QFETCH(bool, dashed);
+        OccupancyPlan plan = oneRow({{0, 100, 300, 0, -1, 0}}, 1);
+        plan.trains[0].inConflict = true;
+        plan.trains[0].possibleConflictOnly = possibleOnly;
+        const ChartFrame frame = dayFrame(plan);
+        const QImage image = paintedDay(plan);
+        const QRect bar = frame.barRect(0, plan.rows[0].bars[0]).toAlignedRect();
+        int red = 0;
+        for (int x = bar.left() + 4; x < bar.right() - 4; ++x)
+            red += looks(image.pixelColor(x, bar.top() + 1), Look::Red) ? 1 : 0;
+        const int length = bar.width() - 9;
+        QVERIFY2(dashed ? red > length / 4 && red < length * 3 / 4 : red == length, qPrintable(QString::number(red)));
+    }
+
+    void theLegendExplainsTheBars_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("in the view") << false;
+        QTest::newRow("in a saved picture") << true;
+    }
+    void theLegendExplainsTheBars()
+    {
+        QFETCH(bool, saved);
+        ChartFixture f;
+        QVERIFY(f.show(QSize(776, 300)));
+        QTemporaryDir dir;
+        f.prompts.chooseFile(dir.filePath(QStringLiteral("den.png")));
+        if (saved)
+            save(f);
+        const QImage image = saved ? QImage(dir.filePath(QStringLiteral("den.png"))) : shown(f);
+        // Right below the rows, across the picture.
+        const int top = ChartLayout::kHeaderHeight + kSampleRows * ChartLayout::kRowHeight;
+        QSet<int> looksFound;
+        int darkPixels = 0;
+        for (int y = top + 2; y < top + ChartLayout::kLegendHeight - 1; ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                for (const Look look : {Look::Passenger, Look::Freight, Look::Locomotive, Look::Red})
+                    looksFound << (looks(c, look) ? int(look) : -1);
+                darkPixels += dark(c.rgb()) ? 1 : 0;
+            }
+        }
+        looksFound.remove(-1);
+        QCOMPARE(looksFound.size(), 4);
+        QVERIFY(darkPixels > 200); // the words
+        // Below the legend, nothing.
+        for (int y = top + ChartLayout::kLegendHeight + 1; y < image.height(); ++y)
+            QVERIFY(looks(image.pixelColor(image.width() / 2, y), Look::Background));
+    }
+
     void savesTheWholeDayAtTheCurrentZoom_data()
     {
         QTest::addColumn<int>("zoomSteps");
         QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("filter"); // as the dialog reports it, empty when it does not
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("cancelled") << 0 << "" << "";
-        QTest::newRow("PNG, zoomed in") << 5 << "den.png" << "den.png";
-        QTest::newRow("PNG in capitals, two hours") << 20 << "Den.PNG" << "Den.PNG";
-        QTest::newRow("PDF in capitals, zoomed in") << 3 << "DEN.PDF" << "DEN.PDF";
-        QTest::newRow("no suffix") << 0 << "den" << "den.png";
-        QTest::newRow("another suffix") << 0 << "den.jpg" << "den.jpg.png";
+        const QString png = QStringLiteral("Obrázek PNG (*.png)");
+        const QString pdf = QStringLiteral("Dokument PDF (*.pdf)");
+        QTest::newRow("cancelled") << 0 << "" << "" << "";
+        QTest::newRow("PNG, zoomed in") << 5 << "den.png" << "" << "den.png";
+        QTest::newRow("PNG in capitals, two hours") << 20 << "Den.PNG" << "" << "Den.PNG";
+        QTest::newRow("PDF in capitals, zoomed in") << 3 << "DEN.PDF" << "" << "DEN.PDF";
+        QTest::newRow("no suffix") << 0 << "den" << "" << "den.png";
+        QTest::newRow("another suffix") << 0 << "den.jpg" << "" << "den.jpg.png";
+        QTest::newRow("PDF filter, no suffix") << 0 << "den" << pdf << "den.pdf";
+        QTest::newRow("PNG filter, no suffix") << 0 << "den" << png << "den.png";
+        QTest::newRow("PDF filter, its suffix in capitals") << 0 << "den.PDF" << pdf << "den.PDF";
+        QTest::newRow("PDF filter, a PNG name") << 0 << "den.png" << pdf << "den.png.pdf";
+        QTest::newRow("PNG filter, a PDF name") << 0 << "den.pdf" << png << "den.pdf.png";
     }
     void savesTheWholeDayAtTheCurrentZoom()
     {
         QFETCH(int, zoomSteps);
         QFETCH(QString, chosen);
+        QFETCH(QString, filter);
         QFETCH(QString, written);
         ChartFixture f;
         QVERIFY(f.show());
@@ -157,7 +315,7 @@ private slots:
         if (chosen.isEmpty())
             f.prompts.cancelFileDialog();
         else
-            f.prompts.chooseFile(dir.filePath(chosen));
+            f.prompts.chooseFile(dir.filePath(chosen), filter);
         // The context menu's one entry.
         QCOMPARE(f.chart.contextMenuPolicy(), Qt::ActionsContextMenu);
         QCOMPARE(f.chart.actions().size(), 1);
@@ -180,7 +338,8 @@ private slots:
         const QImage image = QImage::fromData(bytes, "PNG");
         const double dayWidth = 1440 * f.chart.frame().grid.pixelsPerMinute();
         QCOMPARE(image.width(), ChartLayout::kTrackColumnWidth + int(std::ceil(dayWidth - 1e-6)));
-        QCOMPARE(image.height(), ChartLayout::kHeaderHeight + kSampleRows * ChartLayout::kRowHeight);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.height(), ChartLayout::kHeaderHeight + kSampleRows * ChartLayout::kRowHeight + ChartLayout::kLegendHeight);
         if (zoomSteps == 0) // what the view shows of the whole day
             QCOMPARE(image, shown(f).convertToFormat(image.format()).copy(image.rect()));
     }

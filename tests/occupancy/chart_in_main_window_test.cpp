@@ -21,7 +21,7 @@ constexpr int kTrack2Row = 0;
 constexpr int kTrack1Row = 1;
 
 OccupancyChart *chart(App &app) { return app.main().findChild<OccupancyChart *>(QStringLiteral("G9")); }
-QPoint at(App &app, int row, int minute) { return pointAt(*chart(app), row, minute); }
+QPoint at(App &app, int row, int minute, int lane = 0) { return pointAt(*chart(app), row, minute, lane); }
 QListView *listView(App &app) { return app.main().findChild<QListView *>(QStringLiteral("B1")); }
 QListView *findings(App &app) { return app.main().findChild<QListView *>(QStringLiteral("H2")); }
 
@@ -65,9 +65,9 @@ private slots:
         QCOMPARE(listView(app)->currentIndex().row(), 1);
         QCOMPARE(listView(app)->selectionModel()->selectedIndexes().size(), 1);
 
-        // A double-click on Os 4521 edits it.
+        // A double-click on Os 4521, in the lane below R 1142's, edits it.
         app.trigger("G7");
-        QTest::mouseDClick(chart(app)->viewport(), Qt::LeftButton, {}, at(app, kTrack1Row, 7 * 60 + 12));
+        QTest::mouseDClick(chart(app)->viewport(), Qt::LeftButton, {}, at(app, kTrack1Row, 7 * 60 + 12, 1));
         TrainDialog dialog(app);
         QVERIFY(dialog.form().isVisible());
         QCOMPARE(dialog.form().windowTitle(), QStringLiteral("Upravit vlak"));

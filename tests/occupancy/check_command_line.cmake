@@ -1,7 +1,8 @@
 # Runs `tgxeditor --check` as a user does, with no display at all, on small
 # timetables in code page 1250 with CR LF and LF line ends, and checks its
-# exit codes and what it prints.
-# Arguments: -DPROGRAM=<tgxeditor> -DWORK_DIR=<scratch folder>
+# exit codes and what it prints; and the other answers on the terminal
+# (help, version, wrong options), also without a display.
+# Arguments: -DPROGRAM=<tgxeditor> -DWORK_DIR=<scratch folder> -DVERSION=<project version>
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(record "1804521107050712070011207130740270000012013000000000000000000000000")
@@ -10,7 +11,12 @@ set(record "1804521107050712070011207130740270000012013000000000000000000000000"
 # with the records given, its lines ended by the given bytes.
 function(write_timetable name line_end)
   string(ASCII 142 z_caron)
-  set(text "Letn${line_end}Zelto ${z_caron}ST Hutky${line_end}")
+  write_timetable_for("${name}" "Zelto ${z_caron}ST Hutky" "${line_end}" ${ARGN})
+endfunction()
+
+# The same for any line 2.
+function(write_timetable_for name simulator line_end)
+  set(text "Letn${line_end}${simulator}${line_end}")
   foreach(line RANGE 3 30)
     string(APPEND text "${line_end}")
   endforeach()
@@ -49,10 +55,59 @@ function(expect code expected_out expected_err)
   endif()
 endfunction()
 
+# Runs the program with the arguments given after the expected exit code and
+# pieces of standard output and standard error (empty: that stream is empty).
+function(expect_answer code out_piece err_piece)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+            ${PROGRAM} ${ARGN}
+    WORKING_DIRECTORY ${WORK_DIR}
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  set(problems "")
+  if(NOT result STREQUAL code)
+    string(APPEND problems " exit ${result}, expected ${code};")
+  endif()
+  foreach(stream IN ITEMS out err)
+    string(FIND "${${stream}}" "${${stream}_piece}" at)
+    if((${stream}_piece STREQUAL "" AND NOT ${stream} STREQUAL "") OR at LESS 0)
+      string(APPEND problems " std${stream} was\n${${stream}}")
+    endif()
+  endforeach()
+  if(problems)
+    set(failures "${failures}\n  ${ARGN}:${problems}" PARENT_SCOPE)
+  endif()
+endfunction()
+
 expect(0 "" "" clean.46g)
 expect(1 "twice.46g:${collision}\ntwice.46g:${duplicate}\n" "" clean.46g twice.46g)
 expect(2 "twice_lf.46g:${collision}\ntwice_lf.46g:${duplicate}\n" "Soubor nelze přečíst „missing.46g“"
        missing.46g twice_lf.46g)
+# Usage errors exit 2, as 1 means findings; the message goes to standard error.
+expect_answer(2 "" "„--bogus“" --check --bogus clean.46g)
+expect_answer(2 "" "--check" --check)
+# Help and version need no display, and the help is Czech throughout.
+expect_answer(0 "TGX editor ${VERSION}\n" "" --version)
+expect_answer(0 "TGX editor ${VERSION}\n" "" -v)
+expect_answer(0 "Použití: tgxeditor" "" --help)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                ${PROGRAM} --help OUTPUT_VARIABLE help)
+foreach(english IN ITEMS Usage Options Arguments Displays help\ on version\ information)
+  string(FIND "${help}" "${english}" at)
+  if(at GREATER_EQUAL 0)
+    set(failures "${failures}\n  --help has \"${english}\":\n${help}")
+  endif()
+endforeach()
+
+# Control characters from a file reach the terminal as \xNN: an escape
+# sequence, a bell, DEL and a C1 control (0x81, undefined in code page 1250).
+string(ASCII 27 escape)
+string(ASCII 7 bell)
+string(ASCII 127 delete)
+string(ASCII 129 c1)
+write_timetable_for(controls.46g "Zelto${escape}[2J${bell}${delete}${c1}" "\r\n" ${record})
+expect(1 "controls.46g:2: simulátor „Zelto\\x1b[2J\\x07\\x7f\\x81“ editor nezná, koleje a předjíždění proto nekontroluje\n"
+       "" controls.46g)
+
 if(failures)
   message(FATAL_ERROR "tgxeditor --check:${failures}")
 endif()

@@ -16,7 +16,7 @@ namespace {
 // A plan of count findings, each of a train whose number line 31 already has.
 OccupancyPlan duplicates(int count)
 {
-    return planDocument(timetable(QString(), QStringList(count + 1, record(7, "-", "1", "-"))));
+    return planDocument(timetable(kHutky, QStringList(count + 1, record(7, "-", "1", "-"))));
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "chart_fixture.h"
+#include "occupancy/document_analysis.h"
+#include "timetable_records.h"
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -20,6 +23,32 @@ void sendWheel(QWidget *viewport, QPoint pos, QPoint angleDelta, Qt::KeyboardMod
     QWheelEvent wheel(pos, viewport->mapToGlobal(pos), QPoint(), angleDelta, Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);
+}
+
+// Hutky, rows "2", "1" and "0": on track 1 three trains at once about 07:00
+// (lines 31 to 33), then one alone; on track 0 one below them.
+OccupancyPlan threeAtOnce()
+{
+    return planDocument(timetable(kHutky, {record(1, "1 0650 0700", "1", "2 0900 0940"),   // 420-540
+                                           record(2, "1 0700 0710", "1", "2 0712 0740"),   // 430-432
+                                           record(3, "1 0720 0730", "1", "2 0740 0800"),   // 450-460
+                                           record(4, "1 0725 0735", "1", "2 0745 0800"),   // 455-465
+                                           record(5, "1 0650 0700", "0", "2 0712 0740")})); // 420-432
+}
+
+void hover(ChartFixture &f, QPoint pos)
+{
+    QHelpEvent help(QEvent::ToolTip, pos, f.chart.viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(f.chart.viewport(), &help);
+}
+
+QLabel *toolTipLabel()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+            return qobject_cast<QLabel *>(widget);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -63,6 +92,73 @@ private slots:
         if (zoomedIn)
             f.zoomInAround(int(minute));
         QTEST(f.chart.lineAt(f.at(row, minute)).value_or(0), "line");
+    }
+
+    void findsEachTrainOfALane_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("lane");
+        QTest::addColumn<double>("minute");
+        QTest::addColumn<int>("line"); // 0: none
+
+        QTest::newRow("lane 0") << 1 << 0 << 431.0 << 31;
+        QTest::newRow("lane 1") << 1 << 1 << 431.0 << 32;
+        QTest::newRow("lane 1, later") << 1 << 1 << 452.0 << 33;
+        QTest::newRow("lane 2") << 1 << 2 << 456.0 << 34;
+        QTest::newRow("lane 2, nothing there") << 1 << 2 << 431.0 << 0;
+        QTest::newRow("the row below the lanes") << 2 << 0 << 425.0 << 35;
+        QTest::newRow("a row of one lane above") << 0 << 0 << 431.0 << 0;
+    }
+    void findsEachTrainOfALane()
+    {
+        QFETCH(int, row);
+        QFETCH(int, lane);
+        QFETCH(double, minute);
+        ChartFixture f;
+        f.chart.setPlan(threeAtOnce());
+        QVERIFY(f.show(QSize(776, 200)));
+        f.zoomInAround(450);
+        // The row of three lanes holds three bars one above the other, and the rows below move down.
+        QVERIFY(f.chart.frame().rowTop(2) - f.chart.frame().rowTop(1) >= 3 * ChartLayout::kBarHeight);
+        QTEST(f.chart.lineAt(pointAt(f.chart, row, minute, lane)).value_or(0), "line");
+    }
+
+    void tooltipShowsTheSummaryAndTheTrainsFindings_data()
+    {
+        QTest::addColumn<int>("lane");
+        QTest::addColumn<double>("minute");
+        QTest::addColumn<QStringList>("shown");
+
+        const QString collision31 = QStringLiteral("řádek 32: kolize na koleji 1: Os 2 07:10–07:12 a Os 1 07:00–09:00 (řádek 31)");
+        const QString collision33 = QStringLiteral("řádek 33: kolize na koleji 1: Os 3 07:30–07:40 a Os 1 07:00–09:00 (řádek 31)");
+        const QString collision34 = QStringLiteral("řádek 34: kolize na koleji 1: Os 4 07:35–07:45 a Os 3 07:30–07:40 (řádek 33)");
+        const QString collision34With31 = QStringLiteral("řádek 34: kolize na koleji 1: Os 4 07:35–07:45 a Os 1 07:00–09:00 (řádek 31)");
+        const QString summary = QStringLiteral("line %1: ") + QString(90, u'x');
+        QTest::newRow("named by later lines") << 0 << 431.0
+                                              << QStringList{summary.arg(31), collision31, collision33, collision34With31};
+        QTest::newRow("its own findings and those naming it") << 1 << 452.0
+                                                              << QStringList{summary.arg(33), collision33, collision34};
+        QTest::newRow("its own line's findings") << 1 << 431.0 << QStringList{summary.arg(32), collision31};
+    }
+    void tooltipShowsTheSummaryAndTheTrainsFindings()
+    {
+        QFETCH(int, lane);
+        QFETCH(double, minute);
+        QFETCH(QStringList, shown);
+        ChartFixture f;
+        f.chart.setPlan(threeAtOnce());
+        QVERIFY(f.show(QSize(776, 200)));
+        f.chart.setSummaryOf([](int line) { return QStringLiteral("line %1: ").arg(line) + QString(90, u'x'); });
+        hover(f, pointAt(f.chart, 1, minute, lane));
+        QVERIFY(QToolTip::isVisible());
+        QTextDocument text;
+        text.setHtml(QToolTip::text());
+        QCOMPARE(text.toPlainText().split(u'\n'), shown);
+        // One line on the screen for each: the long summary is not wrapped.
+        const QLabel *label = toolTipLabel();
+        QVERIFY(label);
+        QVERIFY(label->height() < (shown.size() + 1) * label->fontMetrics().lineSpacing());
+        QVERIFY(label->width() > label->fontMetrics().horizontalAdvance(shown[0]));
     }
 
     void zoomsAndScrolls_data()

@@ -1,8 +1,11 @@
+#include "document/file_store.h"
 #include "occupancy/document_analysis.h"
+#include "occupancy/timetable_check.h"
 #include "timetable_records.h"
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTextStream>
 
 using namespace tgx;
 using namespace tgx::test;
@@ -23,6 +26,17 @@ void unreadable(const char *name, const QString &line, const QString &descriptio
     row(name, kHutky, {line}, description.isEmpty() ? QStringList{} : QStringList{finding});
 }
 
+// A file store holding one file, whatever its name.
+class OneFile : public FileStore {
+public:
+    explicit OneFile(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    QByteArray read(const QString &) const override { return m_bytes; }
+    void write(const QString &, const QByteArray &) const override {}
+
+private:
+    QByteArray m_bytes;
+};
+
 } // namespace
 
 // What the timetable checks find in small timetables, worded as shown, and
@@ -33,6 +47,12 @@ class OccupancyFindingsTest : public QObject {
 private slots:
     void findings_data();
     void findings();
+    void simulatorFindings_data();
+    void simulatorFindings();
+    void countsThePairsBeyondTen_data();
+    void countsThePairsBeyondTen();
+    void checkWritesControlCharactersEscaped_data();
+    void checkWritesControlCharactersEscaped();
     void namesTheTenTrainsThatLeftLast();
     void boundsADocumentOfEqualTrains();
 };
@@ -81,12 +101,14 @@ void OccupancyFindingsTest::findings_data()
     const QString onTrack7 = record(3, "1 0702 0712", "7", "2 0715 0745");
     row("Skalín has no track list", kSkalin, {at0710, at0712, onTrack7}, {});
     row("no simulator, no track findings, collisions or overtakings", QString(),
-        {at0710, at0712, onTrack7, record(4, "-", "5", "2 0800 0830"), record(5, "-", "6", "2 0805 0820")}, {});
+        {at0710, at0712, onTrack7, record(4, "-", "5", "2 0800 0830"), record(5, "-", "6", "2 0805 0820")},
+        {"2: řádek 2 neuvádí simulátor, koleje a předjíždění proto nekontroluje"});
 
     row("numbers compare as numbers, the first line is named", QString(),
         {record(734, "1 0700 0710", "1", "2 0712 0740"), record(735, "-", "1", "2 0800 0830"),
          record(734, "-", "2", "-"), record(734, "1 1000 1010", "2", "-")},
-        {"33: číslo vlaku 734 je už na řádku 31", "34: číslo vlaku 734 je už na řádku 31"});
+        {"2: řádek 2 neuvádí simulátor, koleje a předjíždění proto nekontroluje",
+         "33: číslo vlaku 734 je už na řádku 31", "34: číslo vlaku 734 je už na řádku 31"});
     row("a stay of twelve hours", kHutky, {record(1, "1 0950 1000", "1", "2 2200 2220")}, {});
     row("a stay of a minute more departs before the arrival", kHutky, {record(1, "1 0950 1000", "1", "2 2201 2220")},
         {"31: odjezd 22:01 je dříve než příjezd 10:00"});
@@ -146,6 +168,124 @@ void OccupancyFindingsTest::findings()
     QTEST(findingLines(planDocument(document)), "findings");
 }
 
+void OccupancyFindingsTest::simulatorFindings_data()
+{
+    QTest::addColumn<QStringList>("document");
+    QTest::addColumn<QStringList>("findings");
+
+    const QString unknown = QStringLiteral("2: simulátor „%1“ editor nezná, koleje a předjíždění proto nekontroluje");
+    const QString none = QStringLiteral("2: řádek 2 neuvádí simulátor, koleje a předjíždění proto nekontroluje");
+    const QString train = record(1, "1 0700 0710", "9", "2 0712 0740");
+    row("a trailing space", kHutky + u' ', {train}, {unknown.arg(kHutky + u' ')});
+    row("without diacritics", "Zelto ZST Hutky", {train}, {unknown.arg("Zelto ZST Hutky")});
+    row("another letter case", "zelto žst hutky", {train}, {unknown.arg("zelto žst hutky")});
+    // "Ž" in UTF-8 is C5 BD, which code page 1250 reads as "Ĺ˝".
+    row("a UTF-8 file read in code page 1250", "Zelto Ĺ˝ST Hutky", {train}, {unknown.arg("Zelto Ĺ˝ST Hutky")});
+    row("an empty line 2", "", {train}, {none});
+    row("before the findings of the records", "Kocourkov", {train, train},
+        {unknown.arg("Kocourkov"), "32: číslo vlaku 1 je už na řádku 31"});
+    row("an unreadable record is a record", "", {"1"}, {none, "31: záznam vlaku nelze přečíst: záznam má jen 1 znak"});
+    row("no train records", "Kocourkov", {}, {});
+    row("only empty record lines", "", {"", ""}, {});
+    row("a simulator without tracks", kSkalin, {train}, {});
+    row("a simulator with tracks", kHutky, {train}, {"31: kolej 9 v této stanici není"});
+}
+
+void OccupancyFindingsTest::simulatorFindings()
+{
+    QFETCH(QStringList, document);
+    QTEST(findingLines(planDocument(document)), "findings");
+}
+
+void OccupancyFindingsTest::countsThePairsBeyondTen_data()
+{
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QString>("further"); // what follows the ten pair findings of the last line; empty: nothing
+
+    const auto copies = [](int count, const auto &recordOf) {
+        QStringList records;
+        for (int i = 0; i < count; ++i)
+            records << recordOf(i);
+        return records;
+    };
+    // Trains of no run time hold their track from arrival to departure and overtake nothing.
+    const auto stay = [](const char *arrival, const char *departure) {
+        return [=](int i) {
+            return record(i, QStringLiteral("1 %1 %1").arg(arrival), "1", QStringLiteral("2 %1 %1").arg(departure));
+        };
+    };
+    const auto single = [&](int number, const char *arrival, const char *departure) {
+        return QStringList{stay(arrival, departure)(number)};
+    };
+    QTest::newRow("ten collisions") << copies(11, stay("0700", "0705")) << QString();
+    QTest::newRow("eleven collisions") << copies(12, stay("0700", "0705")) << "a ještě 1 dalších kolizí";
+    // Estimated minutes after eleven arrivals and before a departure.
+    QTest::newRow("possible collisions count")
+        << copies(11, [](int i) { return record(i, "1 0750 0750", "1", "-"); })
+               + QStringList{record(99, "-", "1", "2 0805 0805")}
+        << "a ještě 1 dalších kolizí";
+    // The last train runs through midnight and meets six trains at each end of the day.
+    QTest::newRow("collisions at both ends of the day")
+        << copies(6, stay("2356", "2358")) + copies(6, stay("0001", "0003")) + single(99, "2355", "0005")
+        << "a ještě 2 dalších kolizí";
+    // Two half-day stays, 00:00–12:00 and 12:00–00:00, meet at both ends: once.
+    QTest::newRow("a train met at both ends counts once")
+        << single(50, "0000", "1200") + copies(10, stay("1300", "1301")) + single(99, "1200", "0000")
+        << "a ještě 1 dalších kolizí";
+    const auto slowTo = [](int i) { return record(i, "-", "0", QStringLiteral("2 08%1 0900").arg(i, 2, 10, QChar(u'0'))); };
+    const auto slowFrom = [](int i) { return record(20 + i, QStringLiteral("1 074%1 0830").arg(i), "0", "-"); };
+    const QString fast = record(99, "1 0750 0815", "0", "2 0820 0830");
+    QTest::newRow("ten overtakings") << copies(10, slowTo) + QStringList{fast} << QString();
+    QTest::newRow("twelve on the line to a station") << copies(12, slowTo) + QStringList{fast}
+                                                     << "a ještě 2 dalších předjíždění";
+    QTest::newRow("on the lines to and from a station") << copies(8, slowTo) + copies(3, slowFrom) + QStringList{fast}
+                                                        << "a ještě 1 dalších předjíždění";
+}
+
+void OccupancyFindingsTest::countsThePairsBeyondTen()
+{
+    QFETCH(QStringList, records);
+    QFETCH(QString, further);
+    const OccupancyPlan plan = planDocument(timetable(kHutky, records));
+    const int last = 30 + int(records.size());
+    QStringList texts;
+    for (const Finding &finding : plan.findings) {
+        if (finding.line == last)
+            texts << findingText(plan, finding);
+    }
+    QCOMPARE(texts.size(), further.isEmpty() ? 10 : 11);
+    QCOMPARE(texts.last().startsWith(QStringLiteral("a ještě")), !further.isEmpty());
+    if (!further.isEmpty())
+        QCOMPARE(texts.last(), further);
+}
+
+void OccupancyFindingsTest::checkWritesControlCharactersEscaped_data()
+{
+    QTest::addColumn<QByteArray>("line2"); // in code page 1250
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("an escape sequence") << QByteArray("Zelto\x1b[2J\x1b]0;x\x07") << "Zelto\\x1b[2J\\x1b]0;x\\x07";
+    QTest::newRow("NUL") << QByteArray("Zel\0to", 6) << "Zel\\x00to";
+    QTest::newRow("tab and form feed") << QByteArray("\tZelto\f") << "\\x09Zelto\\x0c";
+    QTest::newRow("delete and C1 controls") << QByteArray("\x7f\x81\x90") << "\\x7f\\x81\\x90";
+    QTest::newRow("letters of code page 1250 stay") << QByteArray("Zelto \x8EST \x84\x93\\") << "Zelto ŽST „“\\";
+}
+
+void OccupancyFindingsTest::checkWritesControlCharactersEscaped()
+{
+    QFETCH(QByteArray, line2);
+    QFETCH(QString, shown);
+    const QByteArray file = "Plan\r\n" + line2 + QByteArray("\r\n").repeated(29)
+                            + record(1, "1 0700 0710", "1", "2 0712 0740").toLatin1() + "\r\n";
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    QCOMPARE(checkFiles({QStringLiteral("f.46g")}, OneFile(file), outStream, errStream), int(kCheckFoundFaults));
+    QCOMPARE(out, "f.46g:2: simulátor „" + shown + "“ editor nezná, koleje a předjíždění proto nekontroluje\n");
+    QCOMPARE(err, QString());
+}
+
 void OccupancyFindingsTest::namesTheTenTrainsThatLeftLast()
 {
     // Twelve slow trains leave at 8:00 to 8:11; a fast one leaves at 8:20 and
@@ -160,10 +300,13 @@ void OccupancyFindingsTest::namesTheTenTrainsThatLeftLast()
     QList<int> named;
     for (const Finding &finding : plan.findings) {
         QCOMPARE(finding.line, 46);
+        if (finding.kind == FindingKind::MoreOvertakings)
+            continue;
         QVERIFY(findingText(plan, finding).contains(QStringLiteral("na trati do stanice")));
         named << plan.trains[finding.other].line;
     }
     QCOMPARE(named, (QList<int>{33, 34, 35, 36, 37, 38, 39, 40, 41, 42}));
+    QCOMPARE(findingText(plan, plan.findings.last()), QStringLiteral("a ještě 5 dalších předjíždění"));
 }
 
 void OccupancyFindingsTest::boundsADocumentOfEqualTrains()
@@ -179,13 +322,15 @@ void OccupancyFindingsTest::boundsADocumentOfEqualTrains()
     const OccupancyPlan plan = planDocument(document);
     qInfo("%d equal trains planned in %lld ms", trains, timer.elapsed());
 
-    // Each line names its ten nearest earlier lines and the first one with its number.
-    QCOMPARE(plan.findings.size(), qsizetype(10) * trains - 55 + trains - 1);
+    // Each line names its ten nearest earlier lines, how many more it meets,
+    // and the first one with its number.
+    QCOMPARE(plan.findings.size(), qsizetype(10) * trains - 55 + (trains - 11) + trains - 1);
     const qsizetype last = plan.findings.size() - 1;
     QCOMPARE(findingText(plan, plan.findings[last]), QStringLiteral("číslo vlaku 4521 je už na řádku 31"));
+    QCOMPARE(findingText(plan, plan.findings[last - 1]), QStringLiteral("a ještě %1 dalších kolizí").arg(trains - 11));
     for (int i = 1; i <= 10; ++i) {
-        QCOMPARE(plan.findings[last - i].line, 30 + trains);
-        QCOMPARE(findingText(plan, plan.findings[last - i]),
+        QCOMPARE(plan.findings[last - 1 - i].line, 30 + trains);
+        QCOMPARE(findingText(plan, plan.findings[last - 1 - i]),
                  QStringLiteral("kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek %1)")
                      .arg(30 + trains - i));
     }

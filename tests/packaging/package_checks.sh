@@ -39,7 +39,7 @@ check_contents() {
     printf '%s\n' /usr/bin/tgxeditor /usr/include/zifrol.h /usr/lib/libzifrol.so \
       /usr/lib/pkgconfig/zifrol.pc "/usr/share/applications/$app_id.desktop" \
       "/usr/share/metainfo/$app_id.metainfo.xml" "/usr/share/mime/packages/$app_id.xml" \
-      "$icons/scalable/apps/$app_id.svg"
+      "$icons/scalable/apps/$app_id.svg" /usr/share/man/man1/tgxeditor.1
     printf "$icons/%sx%s/apps/$app_id.png\n" 16 16 22 22 24 24 32 32 48 48 64 64 128 128 256 256
   )
   expected=$(sort <<<"$expected")

@@ -1,8 +1,11 @@
 #include "app_fixture.h"
 
+#include "document/train_list_model.h"
+
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +27,11 @@ void App::trigger(const char *menuItem)
     auto *action = main().findChild<QAction *>(QString::fromLatin1(menuItem));
     QVERIFY2(action, menuItem);
     action->trigger();
+}
+
+TrainListModel &App::trainList()
+{
+    return *qobject_cast<TrainListModel *>(main().findChild<QListView *>(QStringLiteral("B1"))->model());
 }
 
 QString App::panel(int index)

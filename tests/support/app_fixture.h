@@ -8,6 +8,10 @@
 
 #include <memory>
 
+namespace tgx {
+class TrainListModel;
+}
+
 namespace tgx::test {
 
 // Points the user's state and configuration folders (recovery copies, recent
@@ -31,6 +35,8 @@ struct App {
     TA0 &main() { return forms->A0; }
     DocumentLines &lines() { return forms->A0.lines(); }
     DocumentState &state() { return forms->A0.state(); }
+    // The train list as the list view B1 shows it.
+    TrainListModel &trainList();
     QString path(const QString &name) const { return dir.filePath(name); }
     // Runs a menu command as the user would, by its component name ("D2").
     void trigger(const char *menuItem);

@@ -19,6 +19,7 @@ void ScriptedPrompts::reset()
     fileRequests.clear();
     m_answers.clear();
     m_files.clear();
+    m_fileLists.clear();
 }
 
 void ScriptedPrompts::inform(const QString &text)
@@ -53,7 +54,7 @@ Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString &text)
     return nextAnswer(text);
 }
 
-std::optional<QString> ScriptedPrompts::nextFile(const QString &what, const FileDialogRequest &request)
+std::optional<ChosenFile> ScriptedPrompts::nextFile(const QString &what, const FileDialogRequest &request)
 {
     shown << what + request.presetName;
     fileRequests << request;
@@ -61,19 +62,34 @@ std::optional<QString> ScriptedPrompts::nextFile(const QString &what, const File
         unexpected << what;
         return std::nullopt;
     }
-    const QString path = m_files.front();
+    const ChosenFile file = m_files.front();
     m_files.pop_front();
-    if (path.isEmpty())
+    if (file.path.isEmpty())
         return std::nullopt;
-    return path;
+    return file;
 }
 
 std::optional<QString> ScriptedPrompts::openFileName(const FileDialogRequest &request)
 {
-    return nextFile(QStringLiteral("open: "), request);
+    const auto file = nextFile(QStringLiteral("open: "), request);
+    return file ? std::optional<QString>(file->path) : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompts::saveFileName(const FileDialogRequest &request)
+QStringList ScriptedPrompts::openFileNames(const FileDialogRequest &request)
+{
+    const QString what = QStringLiteral("open files: ");
+    shown << what + request.filter;
+    fileRequests << request;
+    if (m_fileLists.empty()) {
+        unexpected << what;
+        return {};
+    }
+    const QStringList paths = m_fileLists.front();
+    m_fileLists.pop_front();
+    return paths;
+}
+
+std::optional<ChosenFile> ScriptedPrompts::saveFile(const FileDialogRequest &request)
 {
     return nextFile(QStringLiteral("save: "), request);
 }

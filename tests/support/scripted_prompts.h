@@ -14,18 +14,23 @@ namespace tgx::test {
 // recorded in unexpected(), answered with Cancel or a cancelled dialog.
 class ScriptedPrompts : public Prompts {
 public:
-    // What was shown: "info: ...", "error: ...", "ask: ...", "open: <filter>", "save: <preset>".
+    // What was shown: "info: ...", "error: ...", "ask: ...", "open: <preset>", "save: <preset>".
     QStringList shown;
     QStringList unexpected;
 
     void answer(Answer a) { m_answers.push_back(a); }
-    void chooseFile(const QString &path) { m_files.push_back(path); }
-    void cancelFileDialog() { m_files.push_back(QString()); }
+    // A save dialog reports filter as chosen with path; an empty one, as a
+    // dialog that does not tell.
+    void chooseFile(const QString &path, const QString &filter = {}) { m_files.push_back({path, filter}); }
+    void cancelFileDialog() { m_files.push_back({}); }
+    // The answer of the next dialog that chooses several files; an empty
+    // list cancels it. Shown as "open files: <filter>".
+    void chooseFiles(const QStringList &paths) { m_fileLists.push_back(paths); }
     QList<FileDialogRequest> fileRequests; // every file dialog, in order
 
     // The texts of information boxes and error reports alone, in order.
     QStringList messages() const;
-    bool scriptUsedUp() const { return m_answers.empty() && m_files.empty(); }
+    bool scriptUsedUp() const { return m_answers.empty() && m_files.empty() && m_fileLists.empty(); }
     void reset();
 
     void inform(const QString &text) override;
@@ -33,14 +38,16 @@ public:
     Answer askYesNo(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
-    std::optional<QString> saveFileName(const FileDialogRequest &request) override;
+    QStringList openFileNames(const FileDialogRequest &request) override;
+    std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
 
 private:
     Answer nextAnswer(const QString &text);
-    std::optional<QString> nextFile(const QString &what, const FileDialogRequest &request);
+    std::optional<ChosenFile> nextFile(const QString &what, const FileDialogRequest &request);
 
     std::deque<Answer> m_answers;
-    std::deque<QString> m_files;
+    std::deque<ChosenFile> m_files;
+    std::deque<QStringList> m_fileLists;
 };
 
 } // namespace tgx::test

@@ -1,7 +1,7 @@
 #include "train_dialog_driver.h"
+#include "list_paint.h"
 
 #include "document/header_lines.h"
-#include "document/list_colours.h"
 
 #include <QLabel>
 #include <QListView>

@@ -1,6 +1,6 @@
+#include "list_paint.h"
 #include "train_dialog_driver.h"
 
-#include "document/list_colours.h"
 
 #include <QApplication>
 #include <QGroupBox>

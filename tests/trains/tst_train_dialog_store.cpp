@@ -48,7 +48,7 @@ private slots:
         QVERIFY(!dialog.form().isVisible());
         QVERIFY(app.main().isEnabled());
         QVERIFY(app.state().DocumentModified);
-        QCOMPARE(app.main().trainList().summaries().size(), 4);
+        QCOMPARE(app.trainList().summaries().size(), 4);
     }
 
     void startingAndEndingTrainsWriteEmptyBlocks_data()

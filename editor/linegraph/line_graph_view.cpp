@@ -1,0 +1,206 @@
+#include "linegraph/line_graph_view.h"
+
+#include "document/error_guard.h"
+#include "document/file_store.h"
+#include "document/prompts.h"
+#include "linegraph/graph_painter.h"
+#include "occupancy/chart_image.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QToolTip>
+
+namespace tgx {
+
+namespace {
+
+const QString kSaveImage = QStringLiteral("Uložit obrázek...");
+const QString kSaveTitle = QStringLiteral("Uložit obrázek");
+const QString kPngFilter = QStringLiteral("Obrázek PNG (*.png)");
+const QString kPdfFilter = QStringLiteral("Dokument PDF (*.pdf)");
+const QString kSaveError = QStringLiteral("Error 00L9");
+
+constexpr double kNarrowestSpan = 20; // minutes on screen at the closest zoom
+
+} // namespace
+
+LineGraphView::LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent)
+    : DayScrollArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight, TimeWindow(kNarrowestSpan), parent)
+    , m_prompts(prompts)
+    , m_guard(guard)
+    , m_store(store)
+{
+    setObjectName(QStringLiteral("L5"));
+    createSaveAction();
+    updateScrollBars();
+}
+
+void LineGraphView::createSaveAction()
+{
+    auto *L9 = new QAction(kSaveImage, this);
+    L9->setObjectName(QStringLiteral("L9"));
+    connect(L9, &QAction::triggered, this, [this] { m_guard.runHandler(kSaveError, [this] { saveImage(); }); });
+    addAction(L9);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void LineGraphView::setGraph(LineGraph graph, QList<bool> withFinding)
+{
+    // A changed graph may hold another train on the dragged one's line.
+    m_drag.cancel();
+    m_content.setDragShift(0);
+    m_content.setGraph(std::move(graph), std::move(withFinding));
+    updateScrollBars();
+    viewport()->update();
+}
+
+void LineGraphView::setSelectedLine(std::optional<int> line)
+{
+    m_content.setSelectedLine(line);
+    viewport()->update();
+}
+
+void LineGraphView::setToolTipOf(std::function<QString(int)> toolTipOf)
+{
+    m_toolTipOf = std::move(toolTipOf);
+}
+
+double LineGraphView::yScale() const
+{
+    return graphYScale(m_content.graph().height(), viewport()->height() - GraphLayout::kHeaderHeight);
+}
+
+GraphFrame LineGraphView::frame() const
+{
+    return {viewport()->size(), grid(), yScale(), verticalScrollBar()->value()};
+}
+
+int LineGraphView::contentHeight() const
+{
+    return graphContentHeight(m_content.graph().height(), yScale());
+}
+
+int LineGraphView::verticalStep() const
+{
+    return GraphLayout::kMargin;
+}
+
+void LineGraphView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    paintLineGraph(painter, m_content, frame(), viewFont());
+}
+
+void LineGraphView::resizeEvent(QResizeEvent *event)
+{
+    DayScrollArea::resizeEvent(event);
+    viewport()->update();
+}
+
+int LineGraphView::trainAt(QPoint pos) const
+{
+    const GraphFrame now = frame();
+    if (!now.inTimeArea(pos.x()) || pos.y() < GraphLayout::kHeaderHeight)
+        return -1;
+    return m_content.trainAt(pos, now);
+}
+
+// Only the document's trains are selected, edited and moved.
+std::optional<int> LineGraphView::documentLineAt(QPoint pos) const
+{
+    const int train = trainAt(pos);
+    const int line = train < 0 ? 0 : m_content.graph().trains[train].documentLine;
+    return line > 0 ? std::optional<int>(line) : std::nullopt;
+}
+
+void LineGraphView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_drag.active()) {
+        m_drag.cancel();
+        showDrag();
+        event->accept();
+        return;
+    }
+    DayScrollArea::keyPressEvent(event);
+}
+
+void LineGraphView::mousePressEvent(QMouseEvent *event)
+{
+    const auto line = event->button() == Qt::LeftButton ? documentLineAt(event->position().toPoint()) : std::nullopt;
+    if (!line) {
+        DayScrollArea::mousePressEvent(event);
+        return;
+    }
+    setSelectedLine(line);
+    emit trainClicked(*line);
+    m_drag.start(*line, grid().minuteAt(event->position().x()));
+}
+
+void LineGraphView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_drag.active() && m_drag.moveTo(grid().minuteAt(event->position().x())))
+        showDrag();
+    DayScrollArea::mouseMoveEvent(event);
+}
+
+void LineGraphView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_drag.active()) {
+        DayScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    const auto move = m_drag.finish();
+    showDrag();
+    if (move)
+        emit trainDragged(move->line, move->minutes);
+}
+
+void LineGraphView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const auto line = event->button() == Qt::LeftButton ? documentLineAt(event->position().toPoint()) : std::nullopt;
+    if (!line) {
+        DayScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    setSelectedLine(line);
+    emit trainDoubleClicked(*line);
+}
+
+void LineGraphView::showDrag()
+{
+    m_content.setDragShift(m_drag.minutes());
+    viewport()->update();
+}
+
+bool LineGraphView::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return DayScrollArea::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int train = trainAt(help->pos());
+    const QString text = train >= 0 && m_toolTipOf ? m_toolTipOf(train) : QString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else // plain text: a train's note is shown as it stands, never read as markup
+        QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpacePre), viewport());
+    return true;
+}
+
+void LineGraphView::saveImage()
+{
+    const auto chosen = m_prompts.saveFileName({kSaveTitle, kPngFilter + QStringLiteral(";;") + kPdfFilter, QString()});
+    if (!chosen)
+        return;
+    const ChartImageFile file = chartImageFile(*chosen);
+    const GraphFrame wholeDay = wholeDayGraphFrame(grid().pixelsPerMinute(), m_content.graph().height(), yScale());
+    const QFont font = viewFont();
+    m_store.write(file.path, chartImageBytes(file, wholeDay.size, [&](QPainter &painter) {
+        paintLineGraph(painter, m_content, wholeDay, font);
+    }));
+}
+
+} // namespace tgx

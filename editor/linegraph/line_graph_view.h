@@ -1,0 +1,77 @@
+#pragma once
+
+#include "editing/train_drag.h"
+#include "linegraph/graph_content.h"
+#include "linegraph/graph_frame.h"
+#include "occupancy/day_scroll_area.h"
+
+#include <functional>
+#include <optional>
+
+namespace tgx {
+
+class ErrorGuard;
+class FileStore;
+class Prompts;
+
+// The line's train graph `L5`: the stations top to bottom, the day left to
+// right, each train a line. It paints the graph it is given and maps the
+// mouse back to trains: a click selects a train of the document, a
+// double-click edits it, dragging it sideways moves it in time (Escape
+// cancels). Zooms and scrolls as the track chart does, down to minutes.
+class LineGraphView : public DayScrollArea {
+    Q_OBJECT
+
+public:
+    LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent = nullptr);
+
+    // Shows graph, whose trains with a finding are marked in withFinding;
+    // keeps the zoom, the scroll position and the selected line.
+    void setGraph(LineGraph graph, QList<bool> withFinding);
+    const GraphContent &content() const { return m_content; }
+    void setSelectedLine(std::optional<int> line);
+    // Where the tooltip over a train gets its text, by the train's index in the graph.
+    void setToolTipOf(std::function<QString(int train)> toolTipOf);
+
+    // What the view shows now, in the viewport's coordinates.
+    GraphFrame frame() const;
+    // The index of the train whose line passes at pos, or -1.
+    int trainAt(QPoint pos) const;
+
+    // "Uložit obrázek...": saves the whole day at the current zoom as a PNG
+    // or PDF picture. Throws Failure when the file cannot be written.
+    void saveImage();
+
+signals:
+    void trainClicked(int line);
+    void trainDoubleClicked(int line);
+    // The train of this document line was dragged sideways by whole minutes (never 0).
+    void trainDragged(int line, int minutes);
+
+protected:
+    int contentHeight() const override;
+    int verticalStep() const override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    void createSaveAction();
+    std::optional<int> documentLineAt(QPoint pos) const;
+    double yScale() const;
+    void showDrag();
+
+    Prompts &m_prompts;
+    ErrorGuard &m_guard;
+    const FileStore &m_store;
+    GraphContent m_content;
+    std::function<QString(int)> m_toolTipOf;
+    TrainDrag m_drag;
+};
+
+} // namespace tgx
