@@ -1,7 +1,7 @@
 #include "linegraph/graph_train_pen.h"
 
 #include "line/line_graph.h"
-#include "occupancy/chart_painter.h"
+#include "occupancy/chart_bar_style.h"
 #include "occupancy/train_reading.h"
 #include "trains/train_types.h"
 

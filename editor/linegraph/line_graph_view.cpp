@@ -19,9 +19,7 @@ namespace tgx {
 namespace {
 
 const QString kSaveImage = QStringLiteral("Uložit obrázek...");
-const QString kSaveTitle = QStringLiteral("Uložit obrázek");
-const QString kPngFilter = QStringLiteral("Obrázek PNG (*.png)");
-const QString kPdfFilter = QStringLiteral("Dokument PDF (*.pdf)");
+const QString kImageTitle = QStringLiteral("Grafikon trati"); // of the saved PDF
 const QString kSaveError = QStringLiteral("Error 00L9");
 
 constexpr double kNarrowestSpan = 20; // minutes on screen at the closest zoom
@@ -192,13 +190,12 @@ bool LineGraphView::viewportEvent(QEvent *event)
 
 void LineGraphView::saveImage()
 {
-    const auto chosen = m_prompts.saveFileName({kSaveTitle, kPngFilter + QStringLiteral(";;") + kPdfFilter, QString()});
-    if (!chosen)
+    const auto file = chooseChartImageFile(m_prompts, kImageTitle);
+    if (!file)
         return;
-    const ChartImageFile file = chartImageFile(*chosen);
     const GraphFrame wholeDay = wholeDayGraphFrame(grid().pixelsPerMinute(), m_content.graph().height(), yScale());
     const QFont font = viewFont();
-    m_store.write(file.path, chartImageBytes(file, wholeDay.size, [&](QPainter &painter) {
+    m_store.write(file->path, chartImageBytes(*file, wholeDay.size, [&](QPainter &painter) {
         paintLineGraph(painter, m_content, wholeDay, font);
     }));
 }

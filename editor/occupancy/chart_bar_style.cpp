@@ -9,6 +9,8 @@ namespace {
 const QColor kConflict(220, 0, 0);
 const QColor kSelectedFrame(0, 0, 0);
 
+} // namespace
+
 QColor categoryColour(TrainCategory category)
 {
     switch (category) {
@@ -19,8 +21,6 @@ QColor categoryColour(TrainCategory category)
     }
     return QColor(176, 176, 176);
 }
-
-} // namespace
 
 BarColours::BarColours(TrainCategory category)
     : fill(categoryColour(category))

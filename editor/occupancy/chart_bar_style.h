@@ -12,6 +12,9 @@ namespace tgx {
 
 // How a bar looks, for the bars and for the legend that explains them.
 
+// The colour of a kind of train, in the chart and in the line's graph.
+QColor categoryColour(TrainCategory category);
+
 // The colours of one category's bars, worked out once per painting.
 struct BarColours {
     explicit BarColours(TrainCategory category);

@@ -1,6 +1,7 @@
 #include "occupancy/chart_image.h"
 
 #include "document/failure.h"
+#include "document/prompts.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -14,7 +15,9 @@ namespace {
 
 const QString kPngSuffix = QStringLiteral(".png");
 const QString kPdfSuffix = QStringLiteral(".pdf");
-const QString kPdfTitle = QStringLiteral("Obsazení kolejí");
+const QString kSaveTitle = QStringLiteral("Uložit obrázek");
+const QString kPngFilter = QStringLiteral("Obrázek PNG (*.png)");
+const QString kPdfFilter = QStringLiteral("Dokument PDF (*.pdf)");
 const QString kPdfCreator = QStringLiteral("TGX editor");
 const QString kCannotSave = QStringLiteral("Obrázek nelze uložit „%1“: %2");
 const QString kTooLarge = QStringLiteral("obrázek o rozměrech %1 × %2 bodů je příliš velký.");
@@ -47,7 +50,7 @@ QByteArray pdfBytes(const ChartImageFile &file, QSize size, const std::function<
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(kPdfTitle);
+    writer.setTitle(file.title);
     writer.setCreator(kPdfCreator);
     writer.setResolution(72); // one point per pixel of the chart
     writer.setPageMargins(QMarginsF());
@@ -79,6 +82,19 @@ ChartImageFile chartImageFile(const QString &chosenName, std::optional<ChartImag
 QByteArray chartImageBytes(const ChartImageFile &file, QSize size, const std::function<void(QPainter &)> &paint)
 {
     return file.format == ChartImageFile::Format::Pdf ? pdfBytes(file, size, paint) : pngBytes(file, size, paint);
+}
+
+std::optional<ChartImageFile> chooseChartImageFile(Prompts &prompts, const QString &title)
+{
+    const auto chosen = prompts.saveFile({kSaveTitle, kPngFilter + QStringLiteral(";;") + kPdfFilter, QString()});
+    if (!chosen)
+        return std::nullopt;
+    const auto format = chosen->filter == kPdfFilter   ? std::optional(ChartImageFile::Format::Pdf)
+                        : chosen->filter == kPngFilter ? std::optional(ChartImageFile::Format::Png)
+                                                       : std::nullopt;
+    ChartImageFile file = chartImageFile(chosen->path, format);
+    file.title = title;
+    return file;
 }
 
 } // namespace tgx

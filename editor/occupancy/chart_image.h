@@ -11,11 +11,14 @@ class QPainter;
 
 namespace tgx {
 
+class Prompts;
+
 // A file the chart's picture is saved to, and what kind of file it is.
 struct ChartImageFile {
     enum class Format { Png, Pdf };
     QString path;
     Format format = Format::Png;
+    QString title; // of a PDF: the view's name
 };
 
 // The file a name chosen in the save dialog stands for. With the format of
@@ -24,6 +27,10 @@ struct ChartImageFile {
 // that the name never belies the content. Without one, a name ending in
 // ".pdf" is a PDF and one ending in ".png" a PNG; any other gets ".png".
 ChartImageFile chartImageFile(const QString &chosenName, std::optional<ChartImageFile::Format> chosenFormat);
+
+// Asks for the file the picture of the view called title is saved to
+// ("Uložit obrázek", PNG or PDF); nothing when the dialog was cancelled.
+std::optional<ChartImageFile> chooseChartImageFile(Prompts &prompts, const QString &title);
 
 // The bytes of file's picture of size pixels, drawn by paint: a PNG image,
 // or a one-page PDF whose page measures one point per pixel. Fails with a

@@ -19,7 +19,4 @@ struct ChartFrame;
 // the same room on every device.
 void paintChart(QPainter &painter, const ChartContent &content, const ChartFrame &frame, const QFont &font);
 
-// The colour of a kind of train, in the chart and in the line's graph.
-QColor categoryColour(TrainCategory category);
-
 } // namespace tgx

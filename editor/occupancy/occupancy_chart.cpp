@@ -23,9 +23,7 @@ namespace tgx {
 namespace {
 
 const QString kSaveImage = QStringLiteral("Uložit obrázek...");
-const QString kSaveTitle = QStringLiteral("Uložit obrázek");
-const QString kPngFilter = QStringLiteral("Obrázek PNG (*.png)");
-const QString kPdfFilter = QStringLiteral("Dokument PDF (*.pdf)");
+const QString kImageTitle = QStringLiteral("Obsazení kolejí"); // of the saved PDF
 const QString kSaveError = QStringLiteral("Error 00H0");
 
 constexpr double kShownAround = 15;    // minutes shown before and after trains brought into view
@@ -256,16 +254,12 @@ void OccupancyChart::showToolTip(const QPoint &pos, const QPoint &globalPos)
 
 void OccupancyChart::H0Click()
 {
-    const auto chosen = m_prompts.saveFile({kSaveTitle, kPngFilter + QStringLiteral(";;") + kPdfFilter, QString()});
-    if (!chosen)
+    const auto file = chooseChartImageFile(m_prompts, kImageTitle);
+    if (!file)
         return;
-    const auto format = chosen->filter == kPdfFilter   ? std::optional(ChartImageFile::Format::Pdf)
-                        : chosen->filter == kPngFilter ? std::optional(ChartImageFile::Format::Png)
-                                                       : std::nullopt;
-    const ChartImageFile file = chartImageFile(chosen->path, format);
     const ChartFrame wholeDay = wholeDayFrame(frame().grid.pixelsPerMinute(), m_content.rowOffsets());
     const QFont font = viewFont();
-    m_store.write(file.path, chartImageBytes(file, wholeDay.size, [&](QPainter &painter) {
+    m_store.write(file->path, chartImageBytes(*file, wholeDay.size, [&](QPainter &painter) {
         paintChart(painter, m_content, wholeDay, font);
     }));
 }
