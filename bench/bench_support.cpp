@@ -2,6 +2,8 @@
 
 #include "trains/decoded_record.h"
 
+#include <QFile>
+
 #include <malloc.h>
 #include <sys/resource.h>
 #include <time.h>
@@ -121,6 +123,18 @@ long peakMemoryMb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
+}
+
+double residentMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024; // given in kB
+    }
+    return -1;
 }
 
 QList<int> sizesFrom(const QStringList &arguments, const QList<int> &defaults)

@@ -35,6 +35,10 @@ void keepFreedMemory();
 // The largest memory the process has held so far.
 long peakMemoryMb();
 
+// The memory the process holds now (its resident set): the heap, and also
+// what libraries keep outside it, such as the pieces of a text document.
+double residentMemoryMb();
+
 // The document sizes given as arguments (those not starting with '-'), or defaults.
 QList<int> sizesFrom(const QStringList &arguments, const QList<int> &defaults);
 

@@ -36,7 +36,7 @@ bool writeSvg(const QDir &folder)
     svg.setViewBox(QRect(0, 0, kSvgSize, kSvgSize));
     svg.setResolution(96); // the nominal size is kSvgSize CSS pixels
     svg.setTitle(QStringLiteral("TGX editor"));
-    svg.setDescription(QStringLiteral("A timetable graph: train paths over a grid"));
+    svg.setDescription(QStringLiteral("A train graph: three trains over three station lines"));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;

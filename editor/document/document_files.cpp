@@ -74,6 +74,7 @@ void DocumentFiles::saveUnguarded(const QString &fileName, bool &written)
     stampHeader();
     const QByteArray bytes = FileBytes::fromText(m_lines.text());
     m_store.write(fileName, bytes);
+    m_lines.markSaved();
     m_state.DocumentModified = false;
     written = true;
     m_watch.remember(fileName, bytes);
@@ -107,6 +108,7 @@ void DocumentFiles::newDocument()
     if (!AskToSaveChanges())
         return;
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
+    m_lines.markSaved();
     m_state.DocumentModified = false;
     m_state.DocumentFileName.clear();
     m_view.showFileName(kNewDocumentStatus);
@@ -131,6 +133,7 @@ void DocumentFiles::openFile(const QString &path)
     const QByteArray bytes = m_store.read(path);
     const QString text = FileBytes::toText(bytes);
     m_lines.setText(text);
+    m_lines.markSaved();
     m_state.DocumentFileName = path;
     m_state.DocumentModified = false;
     m_view.showFileName(path);

@@ -33,13 +33,19 @@ public:
     QStringList allLines() const;
 
     QString text() const { return m_buffer.text(); }
-    // Replaces the whole text and starts the history of changes anew.
+    // Replaces the whole text and starts the history of changes anew; the
+    // new text counts as unsaved until marked saved.
     void setText(const QString &text) { m_buffer.setText(text); }
+    // The text as it stands is what the document's file holds.
+    void markSaved() { m_buffer.markSaved(); }
+    // The file no longer holds any text the history keeps.
+    void forgetSaved() { m_buffer.forgetSaved(); }
 
-    // While it lives, the line changes made are one step of the history:
-    // undone and redone together, however many lines a command writes. With
-    // JoinLast they become part of the last step instead (the header stamp of
-    // a save, which the user did not ask for as an edit of its own).
+    // A command's scope: while it lives, the line changes made are one step
+    // of the history, undone and redone together, and the document's change
+    // handler runs once when it ends, however many lines the command wrote.
+    // With JoinLast they become part of the last step instead (the header
+    // stamp of a save, which the user did not ask for as an edit of its own).
     class Step {
     public:
         enum Kind { New, JoinLast };

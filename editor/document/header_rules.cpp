@@ -4,6 +4,8 @@
 #include "document/document_lines.h"
 #include "document/header_lines.h"
 
+#include <utility>
+
 namespace tgx::HeaderRules {
 
 namespace {
@@ -73,11 +75,19 @@ QString saveEncodingQuestion(QStringView line3)
            + QStringLiteral(", které tento program neumí přečíst. Soubor se proto nemusí") + kAskAnyway;
 }
 
+// A stamp line is written only where it differs, so that saving a document
+// that holds the stamp already changes nothing the history keeps.
 void stamp(DocumentLines &lines)
 {
-    lines.replaceLine(HeaderLine::Encoding, kEncodingMarker);
-    lines.replaceLine(HeaderLine::Editor, kEditorStamp);
-    lines.replaceLine(HeaderLine::TrainCount, trainCountText(lines.lineCount()));
+    const std::pair<int, QString> stamp[] = {
+        {HeaderLine::Encoding, kEncodingMarker},
+        {HeaderLine::Editor, kEditorStamp},
+        {HeaderLine::TrainCount, trainCountText(lines.lineCount())},
+    };
+    for (const auto &[line, text] : stamp) {
+        if (lines.line(line) != text)
+            lines.replaceLine(line, text);
+    }
 }
 
 } // namespace tgx::HeaderRules

@@ -1,5 +1,6 @@
 #include "document/main_window.h"
 
+#include "document/document_history.h"
 #include "document/error_guard.h"
 #include "document/failure.h"
 #include "document/header_lines.h"
@@ -38,12 +39,14 @@ const QString kNoSimulator = QStringLiteral(
     "Není vybraný žádný simulátor. Otevřete nabídku Soubor -> Vlastnosti a zvolte, pro který simulátor je "
     "grafikon tvořený.");
 const QString kConfirmRemove = QStringLiteral("Opravdu chcete odebrat vlak?");
+const QString kModified = QStringLiteral("Změněno");
 
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 419;
 constexpr int kFindingsHeight = 110;
 constexpr int kStatusBarHeight = 22;
 constexpr int kPanel0Width = 120;
+constexpr int kPanel2Width = 70;
 
 } // namespace
 
@@ -52,7 +55,8 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
     , m_guard(guard)
     , m_store(store)
     , m_B0(new SourceView)
-    , m_buffer(*m_B0)
+    , m_history(new DocumentHistory(*m_B0->document(), this))
+    , m_buffer(*m_B0, *m_history)
     , m_lines(m_buffer)
     , m_files(m_lines, m_state, *this, prompts, guard, store)
 {
@@ -70,6 +74,7 @@ TA0::TA0(Prompts &prompts, ErrorGuard &guard, const FileStore &store)
 
     // Start-up is a new document whose own changes leave it unmodified.
     m_lines.setText(QString(HeaderLine::Count, u'\n'));
+    m_lines.markSaved();
     m_state.DocumentModified = false;
     showFileName(DocumentFiles::kNewDocumentStatus);
     keepFiles();
@@ -101,8 +106,21 @@ void TA0::createStatusBar()
     m_panel0->setAlignment(Qt::AlignCenter);
     m_panel1 = new StatusPanel(Qt::ElideMiddle);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel2 = new StatusPanel(Qt::ElideRight);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2->setFixedWidth(kPanel2Width);
+    m_panel2->setAlignment(Qt::AlignCenter);
     F9->addWidget(m_panel0);
     F9->addWidget(m_panel1, 1);
+    F9->addWidget(m_panel2);
+    connect(m_history, &DocumentHistory::modifiedChanged, this, &TA0::showModified);
+}
+
+// The unsaved state follows the history: back at the saved text, nothing is unsaved.
+void TA0::showModified(bool modified)
+{
+    m_state.DocumentModified = modified;
+    m_panel2->setPanelText(modified ? kModified : QString());
 }
 
 void TA0::showEvent(QShowEvent *event)
@@ -123,7 +141,7 @@ void TA0::rebuildTrainList()
 {
     // The list is replaced as a whole at the end (or at a failure), which
     // clears it and its selection in one step.
-    m_state.DocumentModified = true;
+    showModified(m_history->isModified());
     const QStringList documentLines = m_lines.allLines();
     m_panel0->setPanelText(documentLines.value(HeaderLine::Simulator - 1));
     // One decoding of the records serves the list, the chart and the findings.

@@ -18,6 +18,7 @@ class QPlainTextEdit;
 
 namespace tgx {
 
+class DocumentHistory;
 class ErrorGuard;
 class FileStore;
 class FindBar;
@@ -111,6 +112,8 @@ private:
     void createStatusBar();
     void B0Change();
     void rebuildTrainList();
+    void showModified(bool modified);
+    void showChangedLine(std::optional<int> line); // after an undo or redo
     void openDialog(QWidget *dialog);
     void openTrainDialog(const QString &caption, int loadedLine);
     void createHistoryCommands(QMenu *editMenu);
@@ -144,6 +147,7 @@ private:
     QListView *m_B1 = nullptr;      // list view
     StatusPanel *m_panel0 = nullptr; // status panel 0: the simulator
     StatusPanel *m_panel1 = nullptr; // status panel 1: the file
+    StatusPanel *m_panel2 = nullptr; // status panel 2: unsaved changes
     TrainListModel *m_trainList = nullptr;
     QAction *m_E9 = nullptr;        // "Grafikon"
     QAction *m_F0 = nullptr;        // "Zdrojový kód"
@@ -152,6 +156,7 @@ private:
     QAction *m_G1 = nullptr;        // "Zpět"
     QAction *m_G2 = nullptr;        // "Znovu"
 
+    DocumentHistory *m_history;     // the history of B0's text
     SourceTextBuffer m_buffer;
     DocumentLines m_lines;
     DocumentFiles m_files;

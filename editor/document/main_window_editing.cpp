@@ -1,7 +1,9 @@
 #include "document/main_window.h"
 
+#include "document/document_history.h"
 #include "document/header_lines.h"
 #include "document/prompts.h"
+#include "document/source_view.h"
 #include "document/train_list_model.h"
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
@@ -15,6 +17,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -66,28 +69,41 @@ void TA0::createHistoryCommands(QMenu *editMenu)
     G6->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     editMenu->addActions({m_G1, m_G2, G3, G4, G5, G6});
 
-    // The source view's history is the document's: typing there, Ctrl+Z in
-    // it and these commands all work on it.
-    QTextDocument *history = m_B0->document();
-    m_G1->setEnabled(history->isUndoAvailable());
-    m_G2->setEnabled(history->isRedoAvailable());
-    connect(history, &QTextDocument::undoAvailable, m_G1, &QAction::setEnabled);
-    connect(history, &QTextDocument::redoAvailable, m_G2, &QAction::setEnabled);
+    // One history for the commands and the typing in the source view, whose
+    // Ctrl+Z and Ctrl+Y work on it as these commands do.
+    m_G1->setEnabled(m_history->canUndo());
+    m_G2->setEnabled(m_history->canRedo());
+    connect(m_history, &DocumentHistory::undoAvailable, m_G1, &QAction::setEnabled);
+    connect(m_history, &DocumentHistory::redoAvailable, m_G2, &QAction::setEnabled);
+    qobject_cast<SourceView *>(m_B0)->setHistoryCommands(m_G1, m_G2);
 }
 
-// Undo and redo select the train the step touched, where it still exists.
 void TA0::G1Click()
 {
-    const QStringList before = m_lines.allLines();
-    m_B0->undo();
-    selectTrainLine(firstWrittenLine(before, m_lines.allLines()));
+    showChangedLine(m_history->undo());
 }
 
 void TA0::G2Click()
 {
-    const QStringList before = m_lines.allLines();
-    m_B0->redo();
-    selectTrainLine(firstWrittenLine(before, m_lines.allLines()));
+    showChangedLine(m_history->redo());
+}
+
+// The view that is showing goes to the first line the step changed: the
+// source view puts its cursor there, the list and the chart select the train
+// there or, where it is gone, the one that took its place.
+void TA0::showChangedLine(std::optional<int> line)
+{
+    if (!line)
+        return;
+    if (m_B0->isVisible()) {
+        m_B0->setTextCursor(QTextCursor(m_B0->document()->findBlockByNumber(*line - 1)));
+        m_B0->centerCursor();
+    }
+    if (*line < HeaderLine::FirstTrain)
+        return;
+    const int row = std::min(m_trainList->rowAtOrAfter(*line), m_trainList->rowCount() - 1);
+    if (row >= 0)
+        selectTrainRow(row);
 }
 
 void TA0::G3Click()

@@ -105,7 +105,7 @@ void TA0::lookAtFile()
     const bool reload = m_prompts.askYesNo(kChangedOutside.arg(path)) == Prompts::Answer::Yes;
     // The document no longer matches its file unless it was read again.
     if (!reload || !m_guard.runHandler(kOpenError, [&] { m_files.openFile(path); })) {
-        m_state.DocumentModified = true;
+        m_lines.forgetSaved();
         m_recovery->noteChange();
     }
 }

@@ -1,5 +1,6 @@
 #include "document/main_window.h"
 
+#include "document/document_history.h"
 #include "document/error_guard.h"
 #include "document/prompts.h"
 #include "document/source_view.h"
@@ -91,7 +92,8 @@ void TA0::createSourceView(QWidget *client)
     m_B0->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_B0->setGeometry(QRect(QPoint(kMargin, 0), kSourceViewSize));
     m_B0->hide();
-    connect(m_B0, &QPlainTextEdit::textChanged, this, &TA0::B0Change);
+    // The change handler runs once per command, and at every change typed.
+    connect(m_history, &DocumentHistory::changed, this, &TA0::B0Change);
 }
 
 void TA0::createChart(QWidget *client)

@@ -1,5 +1,7 @@
 #include "document/source_text_buffer.h"
 
+#include "document/document_history.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -24,13 +26,8 @@ qsizetype SourceTextBuffer::blockStart(int index) const
 
 QStringList SourceTextBuffer::blocks() const
 {
-    // Reading the blocks one by one spares building the whole text first.
-    const QTextDocument *document = m_view.document();
-    QStringList blocks;
-    blocks.reserve(document->blockCount());
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        blocks << block.text();
-    return blocks;
+    // The history keeps them in step with the view, as it needs them itself.
+    return m_history.blocks();
 }
 
 QString SourceTextBuffer::text() const
@@ -44,36 +41,41 @@ QString SourceTextBuffer::text() const
 
 void SourceTextBuffer::setText(const QString &text)
 {
+    m_history.begin(DocumentHistory::Command::Restart);
     m_view.setPlainText(text);
+    m_history.end();
 }
 
 void SourceTextBuffer::replace(qsizetype position, qsizetype count, const QString &text)
 {
+    m_history.begin(DocumentHistory::Command::Step);
     QTextCursor cursor(m_view.document());
-    if (m_stepDepth > 0 && m_stepHasEdit)
-        cursor.joinPreviousEditBlock();
-    else
-        cursor.beginEditBlock();
-    m_stepHasEdit = m_stepDepth > 0;
+    cursor.beginEditBlock();
     cursor.setPosition(int(position));
     cursor.setPosition(int(position + count), QTextCursor::KeepAnchor);
     cursor.insertText(text);
     cursor.endEditBlock();
+    m_history.end();
 }
 
 void SourceTextBuffer::beginStep(bool joinLast)
 {
-    if (m_stepDepth++ > 0)
-        return;
-    const bool hasHistory = m_view.document()->isUndoAvailable();
-    m_stepHasEdit = joinLast && hasHistory;
-    m_forgetStep = joinLast && !hasHistory;
+    m_history.begin(joinLast ? DocumentHistory::Command::JoinLast : DocumentHistory::Command::Step);
 }
 
 void SourceTextBuffer::endStep()
 {
-    if (--m_stepDepth == 0 && m_forgetStep)
-        m_view.document()->clearUndoRedoStacks(QTextDocument::UndoStack);
+    m_history.end();
+}
+
+void SourceTextBuffer::markSaved()
+{
+    m_history.markSaved();
+}
+
+void SourceTextBuffer::forgetSaved()
+{
+    m_history.forgetSaved();
 }
 
 } // namespace tgx

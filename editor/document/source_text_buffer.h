@@ -6,13 +6,15 @@ class QPlainTextEdit;
 
 namespace tgx {
 
+class DocumentHistory;
+
 // The document text held by the source view. Each change is one edit block,
-// so the view reports it as exactly one change of its text. The view's own
-// undo history is the document's history: the edit blocks of one step are
-// joined into one entry of it, next to the steps the user's typing makes.
+// so the view reports it as exactly one change of its text. The history
+// watches every change: a change made here is a command of its own unless a
+// step of more of them is open.
 class SourceTextBuffer : public TextBuffer {
 public:
-    explicit SourceTextBuffer(QPlainTextEdit &view) : m_view(view) {}
+    SourceTextBuffer(QPlainTextEdit &view, DocumentHistory &history) : m_view(view), m_history(history) {}
 
     int blockCount() const override;
     QString block(int index) const override;
@@ -23,12 +25,12 @@ public:
     void replace(qsizetype position, qsizetype count, const QString &text) override;
     void beginStep(bool joinLast) override;
     void endStep() override;
+    void markSaved() override;
+    void forgetSaved() override;
 
 private:
     QPlainTextEdit &m_view;
-    int m_stepDepth = 0;            // steps open now
-    bool m_stepHasEdit = false;     // the open step's edits join the last entry of the history
-    bool m_forgetStep = false;      // the open step joins a history that has no entry
+    DocumentHistory &m_history;
 };
 
 } // namespace tgx

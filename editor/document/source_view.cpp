@@ -1,12 +1,41 @@
 #include "document/source_view.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+
+#include <algorithm>
+#include <memory>
 
 namespace tgx {
 
+namespace {
+
+bool isOneOf(const QKeyEvent *event, QKeySequence::StandardKey standard, std::initializer_list<QKeyCombination> keys)
+{
+    const QKeyCombination pressed = event->keyCombination();
+    return event->matches(standard) || std::find(keys.begin(), keys.end(), pressed) != keys.end();
+}
+
+} // namespace
+
+void SourceView::setHistoryCommands(QAction *undo, QAction *redo)
+{
+    m_undo = undo;
+    m_redo = redo;
+}
+
 void SourceView::keyPressEvent(QKeyEvent *event)
 {
+    if (m_undo && isOneOf(event, QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z})) {
+        m_undo->trigger();
+        return;
+    }
+    if (m_redo && isOneOf(event, QKeySequence::Redo, {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z})) {
+        m_redo->trigger();
+        return;
+    }
     if (!event->matches(QKeySequence::InsertLineSeparator)) {
         QPlainTextEdit::keyPressEvent(event);
         return;
@@ -29,6 +58,20 @@ void SourceView::insertFromMimeData(const QMimeData *source)
     QMimeData plain;
     plain.setText(text);
     QPlainTextEdit::insertFromMimeData(&plain);
+}
+
+void SourceView::contextMenuEvent(QContextMenuEvent *event)
+{
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    const std::pair<const char *, QAction *> commands[] = {{"edit-undo", m_undo}, {"edit-redo", m_redo}};
+    for (const auto &[name, command] : commands) {
+        QAction *own = menu->findChild<QAction *>(QString::fromLatin1(name));
+        if (own && command) {
+            menu->insertAction(own, command);
+            menu->removeAction(own);
+        }
+    }
+    menu->exec(event->globalPos());
 }
 
 } // namespace tgx

@@ -26,11 +26,16 @@ public:
     virtual void replace(qsizetype position, qsizetype count, const QString &text) = 0;
 
     // The replaces between beginStep and endStep are undone and redone as one
-    // step of the history; each of them is still one change of the text.
-    // Steps may nest: the outermost one counts. A step that joins the last
-    // one becomes part of it, and of no step when the history has none.
+    // step of the history, and those who watch the text hear of them once,
+    // when the step ends; each of them is still one change of the text. Steps
+    // may nest: the outermost one counts. A step that joins the last one
+    // becomes part of it, and of no step when the history has none.
     virtual void beginStep(bool /*joinLast*/) {}
     virtual void endStep() {}
+    // The text as it stands is the saved one, for a history that tells.
+    virtual void markSaved() {}
+    // No text counts as the saved one any more.
+    virtual void forgetSaved() {}
 };
 
 // A TextBuffer held in a plain string, for the core and its tests.

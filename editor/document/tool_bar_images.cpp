@@ -5,6 +5,8 @@
 #include <QPixmap>
 
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 
 namespace tgx::ToolBarImages {
 
@@ -67,23 +69,34 @@ void badge(QPainter &p, const QColor &colour)
     p.setPen(QPen(Qt::white, 1.6));
 }
 
-// A small timetable graph: train paths over a grid.
+// A small train graph on a light card: three station lines and three trains
+// in distinct colours, one after another, each stopping in the middle
+// station. The dark rim bounds the card on light panels, the light
+// card on dark ones.
+void stationLines(QPainter &p)
+{
+    p.setPen(QPen(QColor(120, 125, 135), 0.9));
+    for (double y : {4.5, 9.0, 13.5})
+        p.drawLine(QPointF(2.5, y), QPointF(15.5, y));
+}
+
+void trainPath(QPainter &p, const QColor &colour, std::initializer_list<QPointF> points)
+{
+    QPen pen(colour, 1.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(std::data(points), int(points.size()));
+}
+
 void timetableGraph(QPainter &p)
 {
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 17, 17), 2, 2);
-    p.setPen(QPen(QColor(190, 190, 190), 0.4));
-    for (int i = 3; i < 18; i += 3) {
-        p.drawLine(QPointF(i, 1), QPointF(i, 17));
-        p.drawLine(QPointF(1, i), QPointF(17, i));
-    }
-    p.setPen(QPen(QColor(200, 30, 30), 1.4));
-    p.drawLine(QPointF(1.5, 16), QPointF(16.5, 2));
-    p.setPen(QPen(QColor(30, 90, 200), 1.4));
-    p.drawLine(QPointF(1.5, 3), QPointF(9, 10));
-    p.drawLine(QPointF(9, 10), QPointF(12, 10));
-    p.drawLine(QPointF(12, 10), QPointF(16.5, 15));
+    p.setPen(QPen(QColor(45, 55, 75), 1.2));
+    p.setBrush(QColor(252, 250, 240));
+    p.drawRoundedRect(QRectF(1.1, 1.1, 15.8, 15.8), 2.5, 2.5);
+    stationLines(p);
+    trainPath(p, QColor(215, 35, 35), {{2.5, 4.5}, {4.7, 9}, {6.2, 9}, {8.4, 13.5}});
+    trainPath(p, QColor(30, 95, 215), {{6.1, 4.5}, {8.3, 9}, {9.8, 9}, {12, 13.5}});
+    trainPath(p, QColor(20, 150, 60), {{9.7, 4.5}, {11.9, 9}, {13.4, 9}, {15.6, 13.5}});
 }
 
 } // namespace

@@ -11,10 +11,22 @@ OccupancyPlan samplePlan()
 {
     using enum TrainCategory;
     OccupancyPlan plan;
-    plan.trains = {{kOs, 4521, 8, {}, Passenger, true}, {kPn, 60001, 14, {}, Freight, true},
-                   {kLv, 1, 18, {}, Locomotive, false}, {kEx, 120, 4, {}, Passenger, false},
-                   {kR, 800, 5, {}, Passenger, false},  {kMn, 3, 16, {}, Freight, false},
-                   {kOther, 5, -1, {u'9', u'9'}, Other, false}};
+    // Line, number, type, stored type code, category, conflict; the chart
+    // needs nothing of the track and the times.
+    auto train = [](int line, int number, int typeIndex, TrainCategory category, bool inConflict) {
+        PlannedTrain planned;
+        planned.line = line;
+        planned.number = number;
+        planned.typeIndex = typeIndex;
+        planned.category = category;
+        planned.inConflict = inConflict;
+        return planned;
+    };
+    plan.trains = {train(kOs, 4521, 8, Passenger, true), train(kPn, 60001, 14, Freight, true),
+                   train(kLv, 1, 18, Locomotive, false), train(kEx, 120, 4, Passenger, false),
+                   train(kR, 800, 5, Passenger, false),  train(kMn, 3, 16, Freight, false),
+                   train(kOther, 5, -1, Other, false)};
+    plan.trains.back().typeCode[0] = plan.trains.back().typeCode[1] = u'9';
     // Bars: train index, first and last minute, estimated first and last minute.
     plan.rows = {{u'1', {{2, 0, 15, 0, -1}, {0, 420, 440, 0, -1}, {1, 430, 460, 451, 460}, {2, 1430, 1439, 0, -1}}},
                  {u'2', {{4, 300, 540, 0, -1}, {5, 360, 365, 0, -1}, {3, 600, 600, 0, -1}}},

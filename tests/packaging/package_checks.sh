@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Checks of the Debian package, each a CTest test of its own. "build" makes
-# the .deb with cpack from the build tree and unpacks it with dpkg -x; every
-# other check looks at that package or its unpacked files, as a user's
-# system would get them. CPACK names the cpack of the CMake that configured
-# the build tree (default: cpack).
+# Checks of the Debian packages, each a CTest test of its own. "build" makes
+# the .debs with cpack from the build tree and unpacks each with dpkg -x into
+# SCRATCH_DIR/unpacked/<package>; every other check looks at those packages
+# or their unpacked files, as a user's system would get them. CPACK names the
+# cpack of the CMake that configured the build tree (default: cpack).
 #   package_checks.sh CHECK BUILD_DIR SCRATCH_DIR APP_ID
 set -euo pipefail
 check=$1 build=$2 scratch=$3 app_id=$4
-root=$scratch/root
+editor=tgx-editor library=libzifrol1 development=libzifrol-dev
+root=$scratch/unpacked/$editor
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+libdir=/usr/lib/$multiarch
 
 fail() {
   echo "FAILED: $*" >&2
@@ -15,45 +18,60 @@ fail() {
 }
 
 deb() {
-  local found=("$scratch"/out/tgx-editor_*.deb)
-  [ -f "${found[0]}" ] || fail "no package in $scratch/out; the packaging_deb_build test makes it"
+  local found=("$scratch"/out/"$1"_*.deb)
+  [ -f "${found[0]}" ] || fail "no package $1 in $scratch/out; the packaging_deb_build test makes it"
   echo "${found[0]}"
 }
 
 build_package() {
   rm -rf "$scratch"
-  mkdir -p "$scratch/out"
+  mkdir -p "$scratch/out" "$scratch/unpacked"
   "${CPACK:-cpack}" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log"; fail "cpack -G DEB"; }
-  local package
-  package=$(deb)
-  dpkg-deb --info "$package"
-  dpkg -x "$package" "$root"
-  echo "$(basename "$package"): $(stat -c %s "$package") bytes, unpacked into $root"
+  local package name
+  for name in $editor $library $development; do
+    package=$(deb $name)
+    dpkg-deb --info "$package"
+    dpkg -x "$package" "$scratch/unpacked/$name"
+    echo "$(basename "$package"): $(stat -c %s "$package") bytes"
+  done
 }
 
-# Every file the package installs, and nothing else; all owned by root.
+# Files and links of one unpacked package, one a line.
+files_of() {
+  (cd "$scratch/unpacked/$1" && find . \( -type f -o -type l \) -printf '/%P\n' | sort)
+}
+
+# Each package holds exactly its files, with its terms and changelog; all
+# owned by root. The editor's package has nothing of zifrol.
 check_contents() {
-  local icons=/usr/share/icons/hicolor expected actual owners
-  expected=$(
-    printf '%s\n' /usr/bin/tgxeditor /usr/include/zifrol.h /usr/lib/libzifrol.so \
-      /usr/lib/pkgconfig/zifrol.pc "/usr/share/applications/$app_id.desktop" \
-      "/usr/share/metainfo/$app_id.metainfo.xml" "/usr/share/mime/packages/$app_id.xml" \
-      "$icons/scalable/apps/$app_id.svg" /usr/share/man/man1/tgxeditor.1
-    printf "$icons/%sx%s/apps/$app_id.png\n" 16 16 22 22 24 24 32 32 48 48 64 64 128 128 256 256
-  )
-  expected=$(sort <<<"$expected")
-  actual=$(cd "$root" && find . -type f -printf '/%P\n' | sort)
-  diff <(echo "$expected") <(echo "$actual") || fail "the package's files differ from the list above (< expected, > found)"
-  owners=$(dpkg-deb --contents "$(deb)" | awk '$2 != "root/root"')
-  [ -z "$owners" ] || fail "files not owned by root: $owners"
-  echo "$(wc -l <<<"$actual") files, as expected"
+  local icons=/usr/share/icons/hicolor expected name owners
+  for name in $editor $library $development; do
+    case $name in
+      "$editor")
+        expected=$(
+          printf '%s\n' /usr/bin/tgxeditor "/usr/share/applications/$app_id.desktop" \
+            "/usr/share/metainfo/$app_id.metainfo.xml" "/usr/share/mime/packages/$app_id.xml" \
+            "$icons/scalable/apps/$app_id.svg" /usr/share/man/man1/tgxeditor.1.gz
+          printf "$icons/%sx%s/apps/$app_id.png\n" 16 16 22 22 24 24 32 32 48 48 64 64 128 128 256 256
+        ) ;;
+      "$library") expected=$(printf '%s\n' "$libdir/libzifrol.so.1" "$libdir/libzifrol.so.1.0.0") ;;
+      "$development")
+        expected=$(printf '%s\n' /usr/include/zifrol.h "$libdir/libzifrol.so" "$libdir/pkgconfig/zifrol.pc") ;;
+    esac
+    expected=$(printf '%s\n' "$expected" "/usr/share/doc/$name/copyright" "/usr/share/doc/$name/changelog.gz" | sort)
+    diff <(echo "$expected") <(files_of $name) || fail "$name: its files differ from the list above (< expected, > found)"
+    owners=$(dpkg-deb --contents "$(deb $name)" | awk '$2 != "root/root"')
+    [ -z "$owners" ] || fail "$name: files not owned by root: $owners"
+    echo "$name: $(wc -l <<<"$expected") files, as expected"
+  done
+  if files_of $editor | grep -i zifrol; then fail "$editor holds zifrol's files above"; fi
 }
 
 # The control fields, and the libraries dpkg-shlibdeps found the program needs.
 check_control() {
   local package field value
-  package=$(deb)
+  package=$(deb $editor)
   for field in Package:tgx-editor Section:editors "Maintainer:Ukázkový Autor <tgx-editor@example.org>" \
                Recommends:qt6-translations-l10n; do
     value=$(dpkg-deb --field "$package" "${field%%:*}")
@@ -65,6 +83,55 @@ check_control() {
   for library in libc6 libstdc++6 libgcc-s1 libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo; do
     [[ ", $depends" == *", $library (>= "* ]] || fail "Depends lacks a versioned $library"
   done
+  if [[ "$depends" == *zifrol* ]]; then fail "$editor depends on zifrol"; fi
+}
+
+# The library's package: the SONAME, the ldconfig trigger in place of
+# maintainer scripts, and the shlibs entry other packages' dependencies on it
+# come from. The development package needs the library of its own version.
+check_zifrol_split() {
+  local version control=$scratch/control soname
+  version=$(dpkg-deb --field "$(deb $library)" Version)
+  soname=$(readelf -d "$scratch/unpacked/$library$libdir/libzifrol.so.1" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
+  [ "$soname" = libzifrol.so.1 ] || fail "the library's SONAME is \"$soname\""
+  [ "$(readlink "$scratch/unpacked/$development$libdir/libzifrol.so")" = libzifrol.so.1 ] ||
+    fail "libzifrol.so is not a link to libzifrol.so.1"
+  rm -rf "$control"
+  dpkg-deb --control "$(deb $library)" "$control"
+  [ "$(cat "$control/triggers")" = "activate-noawait ldconfig" ] || fail "$library lacks the ldconfig trigger"
+  [ ! -e "$control/postinst" ] && [ ! -e "$control/postrm" ] || fail "$library has maintainer scripts"
+  [ "$(cat "$control/shlibs")" = "libzifrol 1 $library (>= $version)" ] || fail "shlibs: $(cat "$control/shlibs")"
+  [ "$(dpkg-deb --field "$(deb $development)" Depends)" = "$library (= $version)" ] ||
+    fail "$development does not depend on $library (= $version)"
+  echo "$library: SONAME $soname, ldconfig trigger, shlibs; $development depends on it"
+}
+
+# lintian on every package: no error and no warning (an override would have
+# to say why it is right).
+check_lintian() {
+  local output
+  output=$(lintian --fail-on error,warning --display-info "$scratch"/out/*.deb 2>&1) ||
+    { echo "$output"; fail "lintian"; }
+  echo "${output:-lintian: no remarks}"
+}
+
+# The program and the library carry what Debian's hardening flags give: full
+# RELRO (read-only relocations, bound at start), position independence, the
+# stack protector, and for the program the fortified C functions.
+check_hardening() {
+  local file headers dynamic symbols
+  for file in "$root/usr/bin/tgxeditor" "$scratch/unpacked/$library$libdir/libzifrol.so.1.0.0"; do
+    headers=$(readelf --program-headers --wide "$file")
+    dynamic=$(readelf --dynamic --wide "$file")
+    symbols=$(readelf --dyn-syms --wide "$file")
+    grep -q GNU_RELRO <<<"$headers" || fail "$file: no RELRO"
+    grep -Eq "BIND_NOW|FLAGS_1.* NOW" <<<"$dynamic" || fail "$file: not bound at start (BIND_NOW)"
+    grep -q "__stack_chk_fail" <<<"$symbols" || fail "$file: no stack protector"
+  done
+  grep -Eq "FLAGS_1.* PIE" <<<"$(readelf --dynamic "$root/usr/bin/tgxeditor")" || fail "tgxeditor is not a PIE"
+  grep -Eq "__[a-z]+_chk@" <<<"$(readelf --dyn-syms --wide "$root/usr/bin/tgxeditor")" ||
+    fail "tgxeditor calls no fortified function"
+  echo "tgxeditor and libzifrol.so.1: RELRO, BIND_NOW, stack protector; tgxeditor: PIE, fortified"
 }
 
 check_desktop_entry() {
@@ -151,10 +218,15 @@ check_program_starts() {
 }
 
 # A caller built against the packaged zifrol.h and libzifrol.so, found through
-# the packaged pkg-config file.
+# the packaged pkg-config file, which names the plain prefix /usr (here taken
+# below the unpacked packages as a system root).
 check_zifrol_development() {
-  local flags
-  export PKG_CONFIG_PATH=$root/usr/lib/pkgconfig
+  local flags sysroot=$scratch/sysroot
+  rm -rf "$sysroot"
+  cp -a "$scratch/unpacked/$library/." "$sysroot"
+  cp -a "$scratch/unpacked/$development/." "$sysroot"
+  export PKG_CONFIG_LIBDIR=$sysroot$libdir/pkgconfig PKG_CONFIG_SYSROOT_DIR=$sysroot
+  grep -qx "prefix=/usr" "$sysroot$libdir/pkgconfig/zifrol.pc" || fail "zifrol.pc does not name the prefix /usr"
   [ "$(pkg-config --modversion zifrol)" = "16.3.2006" ] || fail "pkg-config zifrol has the wrong version"
   flags=$(pkg-config --cflags --libs zifrol)
   cat >"$scratch/caller.cpp" <<'CPP'
@@ -175,7 +247,7 @@ CPP
   # shellcheck disable=SC2086 # the flags are words
   g++ -std=c++20 -o "$scratch/caller" "$scratch/caller.cpp" $flags
   local output
-  output=$(LD_LIBRARY_PATH=$root/usr/lib "$scratch/caller")
+  output=$(LD_LIBRARY_PATH=$sysroot$libdir "$scratch/caller")
   [ "$output" = $'12400\nInvalid variant type conversion' ] || fail "the caller printed: $output"
   echo "a caller built with $flags calls A: $output" | tr '\n' ' '
   echo
@@ -190,5 +262,8 @@ case $check in
   mime-type) check_mime_type ;;
   program-starts) check_program_starts ;;
   zifrol-development) check_zifrol_development ;;
+  zifrol-split) check_zifrol_split ;;
+  lintian) check_lintian ;;
+  hardening) check_hardening ;;
   *) fail "no check named $check" ;;
 esac

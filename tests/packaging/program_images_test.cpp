@@ -58,6 +58,80 @@ int largestDifference(const QImage &a, const QImage &b)
     return largest;
 }
 
+// The icon as a panel of the given colour shows it.
+QImage onPanel(int size, const QColor &panel)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(panel);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, drawnIcon(size));
+    painter.end();
+    return image;
+}
+
+// Pixels of a strong colour whose hue lies in [from, to) degrees.
+int pixelsOfHue(const QImage &image, int from, int to)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = QColor::fromRgb(image.pixel(x, y));
+            const int hue = colour.hsvHue();
+            count += colour.hsvSaturation() > 130 && colour.value() > 120 && hue >= from && hue < to;
+        }
+    }
+    return count;
+}
+
+// A row holds a station line when most of it is a mid grey, the line, or a
+// strong colour, a train standing at the station.
+bool rowIsStationLine(const QImage &image, int y)
+{
+    int onLine = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        const QColor colour = QColor::fromRgb(image.pixel(x, y));
+        const bool grey = colour.hsvSaturation() < 40 && colour.value() > 70 && colour.value() < 180;
+        onLine += grey || colour.hsvSaturation() > 130;
+    }
+    return onLine >= image.width() / 2;
+}
+
+// Separate bands of station-line rows, the rim excluded.
+int stationLines(const QImage &image)
+{
+    const int rim = image.height() / 8;
+    int bands = 0;
+    bool inBand = false;
+    for (int y = rim; y < image.height() - rim; ++y) {
+        const bool line = rowIsStationLine(image, y);
+        bands += line && !inBand;
+        inBand = line;
+    }
+    return bands;
+}
+
+// How far the icon's first pixel that stands out from the panel lies from
+// the middle of each edge, the farthest of the four.
+int deepestEdge(const QImage &image, const QColor &panel)
+{
+    const int size = image.width();
+    const int middle = size / 2;
+    auto standsOut = [&](int x, int y) { return std::abs(qGray(image.pixel(x, y)) - qGray(panel.rgb())) >= 60; };
+    int deepest = 0;
+    for (int side = 0; side < 4; ++side) {
+        int depth = 0;
+        while (depth < middle) {
+            const int x = side == 0 ? depth : side == 1 ? size - 1 - depth : middle;
+            const int y = side == 2 ? depth : side == 3 ? size - 1 - depth : middle;
+            if (standsOut(x, y))
+                break;
+            ++depth;
+        }
+        deepest = std::max(deepest, depth);
+    }
+    return deepest;
+}
+
 } // namespace
 
 class ProgramImagesTest : public QObject {
@@ -102,6 +176,47 @@ private slots:
         QCOMPARE(svg.viewBox(), QRect(0, 0, 256, 256));
         const int difference = largestDifference(svgIcon(size), drawnIcon(size));
         QVERIFY2(difference <= 16, qPrintable(QStringLiteral("a pixel differs by %1").arg(difference)));
+    }
+
+    void iconIsBoundedOnEveryPanel_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QColor>("panel");
+        for (int size : {16, 32}) {
+            QTest::addRow("%d px, light panel", size) << size << QColor(242, 242, 242);
+            QTest::addRow("%d px, dark panel", size) << size << QColor(43, 43, 43);
+        }
+    }
+
+    // The icon's edge shows within its outer pixel or two, light panel or
+    // dark, so it never melts into a panel or a title bar.
+    void iconIsBoundedOnEveryPanel()
+    {
+        QFETCH(int, size);
+        QFETCH(QColor, panel);
+        QVERIFY2(deepestEdge(onPanel(size, panel), panel) <= size / 8,
+                 "an edge of the icon does not stand out from the panel");
+    }
+
+    void iconShowsATrainGraph_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 32, 48})
+            QTest::addRow("%d px", size) << size;
+    }
+
+    // Small as it is, the icon still shows a train graph: three trains in
+    // red, blue and green and, where there is room for them, three station
+    // lines across.
+    void iconShowsATrainGraph()
+    {
+        QFETCH(int, size);
+        const QImage icon = onPanel(size, Qt::white);
+        QVERIFY2(pixelsOfHue(icon, 345, 360) + pixelsOfHue(icon, 0, 15) >= size / 2, "no red train");
+        QVERIFY2(pixelsOfHue(icon, 200, 240) >= size / 2, "no blue train");
+        QVERIFY2(pixelsOfHue(icon, 100, 160) >= size / 2, "no green train");
+        if (size >= 32)
+            QCOMPARE(stationLines(icon), 3);
     }
 
     void screenshotToolShowsTheSample()

@@ -194,9 +194,9 @@ void LibraryCallsTest::threadsCallAtOnce()
             CountedText argument("00000");
             char expected[6];
             for (int i = 0; i < kCalls; ++i) {
-                const int n = (t * 25000 + i) % 100000;
-                std::snprintf(argument.chars(), 6, "%05d", n);
-                std::snprintf(expected, sizeof expected, "%05d", (n + 1) % 100000);
+                const unsigned n = (unsigned(t) * 25000 + unsigned(i)) % 100000;
+                std::snprintf(argument.chars(), 6, "%05u", n);
+                std::snprintf(expected, sizeof expected, "%05u", (n + 1) % 100000);
                 if (std::strcmp(m_step(argument.chars()), expected) != 0)
                     ++mismatches[t];
             }
