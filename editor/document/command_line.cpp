@@ -83,7 +83,7 @@ QString shownNames(const QStringList &names)
 
 CommandLine stopWith(int exitCode, const QString &message)
 {
-    return {QString(), {}, message, exitCode};
+    return {QString(), {}, message, exitCode, std::nullopt};
 }
 
 // The editor holds one document, so the first file opens and the others are named.
