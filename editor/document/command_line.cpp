@@ -15,6 +15,8 @@ namespace {
 const QString kUsage = QStringLiteral(
     "Použití: tgxeditor [volby] [soubor]\n"
     "         tgxeditor --check soubor...\n"
+    "         tgxeditor --export-csv grafikon.46g tabulka.csv\n"
+    "         tgxeditor --import-csv tabulka.csv grafikon.46g\n"
     "\n"
     "Editor grafikonů pro simulátory Zelto Edice 246.\n"
     "\n"
@@ -26,17 +28,21 @@ const QString kArguments = QStringLiteral(
     "                  jehož název začíná znakem „-“\n"
     "\n"
     "Návratový kód: 0 bez chyby a bez nálezů, 1 kontrola našla nálezy,\n"
-    "2 soubor nelze přečíst nebo je příkaz zadaný chybně.\n");
+    "2 soubor nelze přečíst nebo je příkaz zadaný chybně; u tabulek také když\n"
+    "soubor nelze zapsat nebo je řádek tabulky odmítnut (pak se nezapíše nic).\n");
 const QString kUnknownOption =
     QStringLiteral("Volbu „%1“ TGX editor nezná. Přehled voleb vypíše „tgxeditor --help“.\n");
 const QString kWrongOption =
     QStringLiteral("Volby jsou zadané chybně. Přehled voleb vypíše „tgxeditor --help“.\n");
+const QString kTwoFiles = QStringLiteral("Zadejte za --%1 právě dva soubory: %2.\n");
+const QString kExportFiles = QStringLiteral("grafikon a tabulku");
+const QString kImportFiles = QStringLiteral("tabulku a grafikon");
 const QString kNothingToCheck = QStringLiteral("Zadejte za --check alespoň jeden soubor ke kontrole.\n");
 const QString kOnlyFirstOpened =
     QStringLiteral("TGX editor pracuje s jedním grafikonem a otevírá jen první soubor. Neotevřeno: %1\n");
 
 // What an option asks of the program.
-enum class Request { Help, Version, Check };
+enum class Request { Help, Version, Check, ExportTable, ImportTable };
 
 // One of the program's options, as --help lists it.
 struct Option {
@@ -57,6 +63,11 @@ const QList<Option> &options()
         {{QStringLiteral("check")}, Request::Check,
          QStringLiteral("zkontroluje zadané grafikony bez okna a vypíše\n"
                         "nálezy jako SOUBOR:ŘÁDEK: TEXT")},
+        {{QStringLiteral("export-csv")}, Request::ExportTable,
+         QStringLiteral("zapíše vlaky grafikonu do tabulky CSV bez okna")},
+        {{QStringLiteral("import-csv")}, Request::ImportTable,
+         QStringLiteral("připojí vlaky z tabulky CSV ke grafikonu a uloží\n"
+                        "ho jako Uložit; odmítne-li řádek, nezapíše nic")},
     };
     return table;
 }
@@ -72,7 +83,7 @@ QString shownNames(const QStringList &names)
 
 CommandLine stopWith(int exitCode, const QString &message)
 {
-    return {QString(), {}, message, exitCode};
+    return {QString(), {}, message, exitCode, std::nullopt};
 }
 
 // The editor holds one document, so the first file opens and the others are named.
@@ -94,6 +105,17 @@ CommandLine filesToCheck(const QStringList &files)
         return stopWith(kUsageError, kNothingToCheck);
     CommandLine commandLine;
     commandLine.filesToCheck = files;
+    return commandLine;
+}
+
+// The two files of --export-csv or --import-csv, in the order given.
+CommandLine tableFiles(bool importing, const QStringList &files)
+{
+    if (files.size() != 2)
+        return stopWith(kUsageError, kTwoFiles.arg(importing ? QStringLiteral("import-csv") : QStringLiteral("export-csv"),
+                                                   importing ? kImportFiles : kExportFiles));
+    CommandLine commandLine;
+    commandLine.tableFiles = TableFiles{importing, files[0], files[1]};
     return commandLine;
 }
 
@@ -125,6 +147,9 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
             return stopWith(EXIT_SUCCESS, kProgramTitle + u' ' + kProgramVersion + u'\n');
         case Request::Check:
             return filesToCheck(parser.positionalArguments());
+        case Request::ExportTable:
+        case Request::ImportTable:
+            return tableFiles(option.request == Request::ImportTable, parser.positionalArguments());
         }
     }
     return fileToOpen(parser.positionalArguments(), workingDirectory);

@@ -11,6 +11,13 @@ namespace tgx {
 // --check without a file), so that 1 keeps meaning "findings found".
 inline constexpr int kUsageError = 2;
 
+// --export-csv TIMETABLE TABLE or --import-csv TABLE TIMETABLE, files as given.
+struct TableFiles {
+    bool importing = false;
+    QString from;
+    QString to;
+};
+
 // What the command line asks of the program, once Qt has taken its own
 // options (-platform, -style, ...) out of it.
 struct CommandLine {
@@ -18,6 +25,7 @@ struct CommandLine {
     QStringList filesToCheck;    // for --check: the timetables to check, as given
     QString message;             // for the terminal: help, version, a wrong option, files left unopened
     std::optional<int> exitCode; // set when the program ends at once, without a window
+    std::optional<TableFiles> tableFiles; // for --export-csv and --import-csv
 };
 
 // Reads the arguments (the program's name first); a relative path is taken
@@ -25,7 +33,7 @@ struct CommandLine {
 CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory);
 
 // Whether the arguments ask for an answer on the terminal (help, version,
-// checking files), which opens no window and so needs no display: the
+// checking files, writing or reading a train table), which opens no window and so needs no display: the
 // program then makes a QCoreApplication only.
 bool answersOnTerminal(int argc, char *argv[]);
 

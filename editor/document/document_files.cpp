@@ -80,20 +80,10 @@ void DocumentFiles::saveUnguarded(const QString &fileName, bool &written)
     m_watch.remember(fileName, bytes);
 }
 
-// A stamp line is written only where it differs, so that saving a document
-// that holds the stamp already changes nothing the history keeps.
 void DocumentFiles::stampHeader()
 {
-    const std::pair<int, QString> stamp[] = {
-        {HeaderLine::Encoding, HeaderRules::kEncodingMarker},
-        {HeaderLine::Editor, HeaderRules::kEditorStamp},
-        {HeaderLine::TrainCount, HeaderRules::trainCountText(m_lines.lineCount())},
-    };
     const DocumentLines::Step step(m_lines, DocumentLines::Step::JoinLast);
-    for (const auto &[line, text] : stamp) {
-        if (m_lines.line(line) != text)
-            m_lines.replaceLine(line, text);
-    }
+    HeaderRules::stamp(m_lines);
 }
 
 bool DocumentFiles::SaveDocumentAs()

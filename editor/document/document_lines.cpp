@@ -62,14 +62,25 @@ void DocumentLines::replaceLines(int number, const QStringList &texts)
 
 void DocumentLines::appendLine(const QString &text)
 {
+    appendLines({text});
+}
+
+void DocumentLines::appendLines(const QStringList &texts)
+{
+    if (texts.isEmpty())
+        return;
+    QStringList written;
+    written.reserve(texts.size());
+    for (const QString &text : texts)
+        written << singleLine(text);
     const int last = m_buffer.blockCount() - 1;
     const QString lastBlock = m_buffer.block(last);
     const qsizetype end = m_buffer.blockStart(last) + lastBlock.size();
-    // An empty text also takes the line with its break, so that it counts as a line.
+    // An empty text also takes the lines with their breaks, so that they count as lines.
     if (lastBlock.isEmpty())
-        m_buffer.replace(end, 0, singleLine(text) + u'\n');
+        m_buffer.replace(end, 0, written.join(u'\n') + u'\n');
     else
-        m_buffer.replace(end, 0, u'\n' + singleLine(text));
+        m_buffer.replace(end, 0, u'\n' + written.join(u'\n'));
 }
 
 void DocumentLines::deleteLine(int number)

@@ -23,6 +23,8 @@ public:
     void replaceLines(int number, const QStringList &texts);
     // Adds text as the new last line; a line break that ended the text still ends it.
     void appendLine(const QString &text);
+    // Adds texts as new last lines, one line each, as one change of the text.
+    void appendLines(const QStringList &texts);
     // Removes the line together with its line break.
     void deleteLine(int number);
     void clear();

@@ -1,6 +1,10 @@
 #include "document/header_rules.h"
 
 #include "document/decimal.h"
+#include "document/document_lines.h"
+#include "document/header_lines.h"
+
+#include <utility>
 
 namespace tgx::HeaderRules {
 
@@ -69,6 +73,21 @@ QString saveEncodingQuestion(QStringView line3)
         return {};
     return kWarning + QStringLiteral("Soubor, který chcete uložit, obsahuje grafikon v kódování ") + line3.toString()
            + QStringLiteral(", které tento program neumí přečíst. Soubor se proto nemusí") + kAskAnyway;
+}
+
+// A stamp line is written only where it differs, so that saving a document
+// that holds the stamp already changes nothing the history keeps.
+void stamp(DocumentLines &lines)
+{
+    const std::pair<int, QString> stamp[] = {
+        {HeaderLine::Encoding, kEncodingMarker},
+        {HeaderLine::Editor, kEditorStamp},
+        {HeaderLine::TrainCount, trainCountText(lines.lineCount())},
+    };
+    for (const auto &[line, text] : stamp) {
+        if (lines.line(line) != text)
+            lines.replaceLine(line, text);
+    }
 }
 
 } // namespace tgx::HeaderRules

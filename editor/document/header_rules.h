@@ -7,6 +7,10 @@
 
 #include <optional>
 
+namespace tgx {
+class DocumentLines;
+}
+
 namespace tgx::HeaderRules {
 
 inline const QString kEncodingMarker = QStringLiteral("num-code");     // line 3 as this editor writes it
@@ -29,6 +33,10 @@ QString writerName(QStringView line4);
 
 // Line 5 for a document of lineCount lines: the lines after the header.
 QString trainCountText(int lineCount);
+
+// Writes lines 3 to 5 as every save does: the encoding marker, this editor's
+// stamp and the number of train lines; lines the document lacks stay missing.
+void stamp(DocumentLines &lines);
 
 // The information messages shown after opening path, version warning first.
 // Fails with the conversion error before any encoding warning is made.

@@ -15,6 +15,7 @@
 #include "document/window_placement.h"
 #include "editing/find_bar.h"
 #include "editing/repeat_train_dialog.h"
+#include "exchange/table_files.h"
 #include "linegraph/line_graph_page.h"
 #include "occupancy/document_analysis.h"
 #include "occupancy/findings_pane.h"
@@ -208,6 +209,26 @@ void TA0::E2Click()
     }
     openDialog(m_train);
     m_train->setWindowTitle(kAddTrainCaption);
+}
+
+void TA0::K1Click()
+{
+    exportTableFile(m_lines, m_state.DocumentFileName, m_prompts, m_store);
+}
+
+// The trains are checked for the timetable's simulator, as adding one is.
+void TA0::K2Click()
+{
+    if (m_lines.line(HeaderLine::Simulator).isEmpty()) {
+        m_prompts.inform(kNoSimulator);
+        return;
+    }
+    const auto imported = importTableFile(m_lines, m_prompts, m_store);
+    if (!imported)
+        return;
+    if (imported->count > 0)
+        showLine(imported->firstLine);
+    m_prompts.inform(importedMessage(imported->count));
 }
 
 void TA0::E3Click()

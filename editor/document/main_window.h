@@ -76,6 +76,8 @@ public:
     void G5Click(); // Find train
     void G6Click(); // Sort trains by time
     void G7Click(); // Track occupancy view
+    void K1Click(); // Export to a table
+    void K2Click(); // Import from a table
     void L0Click(); // Line graph view
 
     // Opens a file as Open does after its dialog, inside Open's guard: for

@@ -98,6 +98,10 @@ void TA0::createMenus()
     separator(F1, "F3");
     F1->addAction(command("F4", QStringLiteral("O programu TGX editor"), &TA0::F4Click, QStringLiteral("Error 00F4")));
     createRecentFilesMenu(D1);
+    // Added items follow the menu's own, which keep their places.
+    separator(D1, "K0");
+    D1->addAction(command("K1", QStringLiteral("Exportovat do tabulky..."), &TA0::K1Click, QStringLiteral("Error 00K1")));
+    D1->addAction(command("K2", QStringLiteral("Importovat z tabulky..."), &TA0::K2Click, QStringLiteral("Error 00K2")));
     makeMenusKeyboardReachable(*D0);
 }
 

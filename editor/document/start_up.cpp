@@ -5,6 +5,7 @@
 #include "document/program_version.h"
 #include "document/qt_prompts.h"
 #include "document/tool_bar_images.h"
+#include "exchange/table_command_line.h"
 #include "occupancy/timetable_check.h"
 
 #include <QApplication>
@@ -58,6 +59,10 @@ int runOnTerminal()
     DiskFileStore store;
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const auto &table = commandLine.tableFiles) {
+        return table->importing ? importTableCommand(table->from, table->to, store, err)
+                                : exportTableCommand(table->from, table->to, store, err);
+    }
     return checkFiles(commandLine.filesToCheck, store, out, err);
 }
 

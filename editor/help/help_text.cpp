@@ -116,6 +116,10 @@ const HelpSection kSections[] = {
       QStringLiteral("Chybí v sousedním grafikonu – stanice je vlastní stanicí jiného grafikonu a ten vlak s tímto odjezdem nebo příjezdem nemá, např. Os 4521: v grafikonu stanice Vrbinov chybí příjezd."),
       QStringLiteral("Číslo vlaku, které je v jednom grafikonu na více řádcích, a nečitelné řádky se neporovnávají."),
       QStringLiteral("Několik souvisejících grafikonů najednou zkontroluje tgxeditor --check A.46g B.46g ...: každý soubor dostane kromě svých nálezů i nálezy proti ostatním souborům, u svých řádků.")}},
+    {QStringLiteral("Tabulky CSV"),
+     {QStringLiteral("Soubor -> Exportovat do tabulky... zapíše vlaky grafikonu do tabulky CSV, jeden vlak na řádek: druh, číslo, stanice a časy příjezdu i odjezdu, kolej, průjezdy, deset vozů a poznámku. Tabulka se otevře poklepáním v LibreOffice Calc i v Excelu."),
+      QStringLiteral("Soubor -> Importovat z tabulky... připojí vlaky z tabulky za poslední řádek grafikonu jedním krokem, který vrátí Editace -> Zpět. Sloupce se poznají podle názvů v prvním řádku a mohou stát v libovolném pořadí; čas může být 5:26, 05:26:00 i 5:26 AM, číslo vozu i bez úvodních nul. Každý řádek se kontroluje jako v okně Přidat vlak. Odmítne-li se jediný řádek, nepřipojí se nic a zpráva vypíše řádek, sloupec a důvod."),
+      QStringLiteral("Bez okna: tgxeditor --export-csv GRAFIKON.46g TABULKA.csv zapíše tabulku, tgxeditor --import-csv TABULKA.csv GRAFIKON.46g připojí vlaky a grafikon uloží jako Soubor -> Uložit. Program skončí kódem 0, nebo 2, když soubor nejde přečíst či zapsat nebo je řádek tabulky odmítnut.")}},
 };
 
 void appendUnderlined(QStringList &lines, const QString &heading, QChar mark)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trains/train_record.h"
+#include "trains/entry_rules.h"
 
 #include <QString>
 
@@ -9,13 +9,6 @@
 namespace tgx {
 
 struct TrainDialogControls;
-
-// The outcome of the train dialog's "OK" checks: the message of the first
-// missing entry, or, when there is none, the entry to compose the record from.
-struct EntryCheck {
-    QString missing; // empty when every check passed
-    TrainEntry entry;
-};
 
 // Runs the checks of "OK" in their order over the dialog's controls and reads
 // the entry. trackWithoutList is the track written for a simulator that offers

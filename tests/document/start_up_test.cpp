@@ -114,6 +114,10 @@ private slots:
                                              << QStringList{"chybně", "--help"};
         QTest::newRow("check without files") << QStringList{"--check"} << QString() << 2
                                              << QStringList{"--check", "soubor"};
+        QTest::newRow("export with one file") << QStringList{"--export-csv", "a.46g"} << QString() << 2
+                                              << QStringList{"--export-csv", "dva soubory"};
+        QTest::newRow("import with three files") << QStringList{"--import-csv", "a.csv", "b.46g", "c.46g"}
+                                                 << QString() << 2 << QStringList{"--import-csv", "dva soubory"};
     }
 
     void commandLine()
@@ -147,6 +151,8 @@ private slots:
         QTest::newRow("check") << QStringList{"--check", "plan.46g"} << true;
         QTest::newRow("check after an option") << QStringList{"-style", "fusion", "--check", "a.46g"} << true;
         QTest::newRow("a file named --check") << QStringList{"--", "--check"} << false;
+        QTest::newRow("export") << QStringList{"--export-csv", "a.46g", "a.csv"} << true;
+        QTest::newRow("import") << QStringList{"--import-csv", "a.csv", "a.46g"} << true;
         QTest::newRow("help") << QStringList{"--help"} << true;
         QTest::newRow("-h") << QStringList{"-h"} << true;
         QTest::newRow("version") << QStringList{"--version"} << true;

@@ -21,6 +21,7 @@ const QStringList kHeadings = {
     QStringLiteral("Ovládání z klávesnice"),
     QStringLiteral("Výsledek příkazů"),
     QStringLiteral("Grafikon trati"),
+    QStringLiteral("Tabulky CSV"),
 };
 
 // The guide's first 83 lines, as they were before the occupancy section came
@@ -168,6 +169,11 @@ void HelpTextTest::sectionsTellWhatTheyShould_data()
         << "Výsledek příkazů"
         << QStringList{"přidání, kopírování, úpravě a opakování", "první kopie", "první kopii", "poslední",
                        "OK ji odmítne", "okno zůstane otevřené"};
+    QTest::newRow("tables")
+        << "Tabulky CSV"
+        << QStringList{"Soubor -> Exportovat do tabulky...", "Soubor -> Importovat z tabulky...", "Editace -> Zpět",
+                       "libovolném pořadí", "5:26 AM", "nepřipojí se nic", "tgxeditor --export-csv GRAFIKON.46g TABULKA.csv",
+                       "tgxeditor --import-csv TABULKA.csv GRAFIKON.46g", "kódem 0, nebo 2"};
 }
 
 void HelpTextTest::sectionsTellWhatTheyShould()
