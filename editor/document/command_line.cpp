@@ -1,6 +1,7 @@
 #include "document/command_line.h"
 
 #include "document/program_version.h"
+#include "document/qt_options.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -134,7 +135,7 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
     QCommandLineParser parser;
     for (const Option &option : options())
         parser.addOption(QCommandLineOption(option.names));
-    if (!parser.parse(arguments))
+    if (!parser.parse(withoutQtOptions(arguments)))
         return wrongOptions(parser);
     // The first option of the table that is given decides.
     for (const Option &option : options()) {
@@ -157,8 +158,12 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
 
 bool answersOnTerminal(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    arguments = withoutQtOptions(arguments);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (argument == u"--")
             return false;
         for (const Option &option : options()) {
@@ -166,6 +171,9 @@ bool answersOnTerminal(int argc, char *argv[])
                             [&](const QString &name) { return shownNames({name}) == argument; }))
                 return true;
         }
+        // An option that neither the program nor Qt knows is answered by the usage message.
+        if (argument.startsWith(u'-') && argument.size() > 1)
+            return true;
     }
     return false;
 }

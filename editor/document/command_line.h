@@ -28,13 +28,15 @@ struct CommandLine {
     std::optional<TableFiles> tableFiles; // for --export-csv and --import-csv
 };
 
-// Reads the arguments (the program's name first); a relative path is taken
-// from workingDirectory, as the shell meant it.
+// Reads the arguments (the program's name first), leaving out Qt's own
+// options where they are still there; a relative path is taken from
+// workingDirectory, as the shell meant it.
 CommandLine readCommandLine(const QStringList &arguments, const QString &workingDirectory);
 
 // Whether the arguments ask for an answer on the terminal (help, version,
-// checking files, writing or reading a train table), which opens no window and so needs no display: the
-// program then makes a QCoreApplication only.
+// checking files, writing or reading a train table, or the usage message for
+// an option nobody knows), which opens no window and so needs no display: the
+// program then makes a QCoreApplication only, which leaves Qt's options in.
 bool answersOnTerminal(int argc, char *argv[]);
 
 // What --help prints.

@@ -1,5 +1,9 @@
 #include "occupancy/chart_frame.h"
 
+#include "occupancy/chart_legend.h"
+
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <cmath>
 
@@ -20,7 +24,7 @@ QList<int> ChartLayout::rowOffsets(const QList<TrackRow> &rows)
 
 int ChartFrame::legendTop() const
 {
-    return std::min(rowTop(rowCount()), size.height() - ChartLayout::kLegendHeight);
+    return std::min(rowTop(rowCount()), size.height() - legendHeight);
 }
 
 int ChartFrame::rowAt(int y) const
@@ -46,13 +50,14 @@ QRectF ChartFrame::barRect(int row, const OccupancyBar &bar) const
     return QRectF(QPointF(left, top), QPointF(right, top + ChartLayout::kBarHeight));
 }
 
-ChartFrame wholeDayFrame(double pixelsPerMinute, const QList<int> &offsets)
+ChartFrame wholeDayFrame(double pixelsPerMinute, const QList<int> &offsets, const QFont &font)
 {
     const TimeGrid grid(ChartLayout::kTrackColumnWidth, pixelsPerMinute);
     // A rounding error in the day's width must not add a column.
     const int width = ChartLayout::kTrackColumnWidth + int(std::ceil(grid.dayWidth() - 1e-6));
-    const int height = ChartLayout::kHeaderHeight + offsets.last() + ChartLayout::kLegendHeight;
-    return {QSize(width, height), grid, 0, offsets};
+    const int legend = legendHeight(width, QFontMetrics(font));
+    const int height = ChartLayout::kHeaderHeight + offsets.last() + legend;
+    return {QSize(width, height), grid, 0, offsets, legend};
 }
 
 } // namespace tgx

@@ -3,6 +3,7 @@
 #include "occupancy/occupancy_plan.h"
 #include "occupancy/time_grid.h"
 
+#include <QFont>
 #include <QList>
 #include <QRectF>
 #include <QSize>
@@ -11,11 +12,12 @@ namespace tgx {
 
 // Where the parts of the chart lie, in pixels: the track column at the left,
 // the hour labels along the top, a row for each track below them, and the
-// legend under the rows. Neither the column, the labels nor the legend scroll.
+// legend under the rows, in as many lines of kLegendLineHeight as the
+// chart's width needs. Neither the column, the labels nor the legend scroll.
 namespace ChartLayout {
 inline constexpr int kTrackColumnWidth = 56;
 inline constexpr int kHeaderHeight = 22;
-inline constexpr int kLegendHeight = 24;
+inline constexpr int kLegendLineHeight = 24;
 inline constexpr int kBarInset = 4;  // room between the bars and the edges of their row
 inline constexpr int kBarHeight = 18;
 inline constexpr int kLaneGap = 2;   // room between two lanes of a row
@@ -29,13 +31,14 @@ QList<int> rowOffsets(const QList<TrackRow> &rows);
 
 // What one painting of the chart covers: the size of the painted area, the
 // grid that lays the day across it (its origin counts the track column in),
-// how many pixels of rows are scrolled away above the first shown, and the
-// rows' offsets (ChartLayout::rowOffsets).
+// how many pixels of rows are scrolled away above the first shown, the
+// rows' offsets (ChartLayout::rowOffsets) and the height of the legend.
 struct ChartFrame {
     QSize size;
     TimeGrid grid;
     int rowScroll = 0;
     QList<int> offsets {0};
+    int legendHeight = ChartLayout::kLegendLineHeight;
 
     int rowCount() const { return int(offsets.size()) - 1; }
     // The top of row, in the frame's coordinates; rowCount() gives the bottom of the last row.
@@ -54,7 +57,7 @@ struct ChartFrame {
 };
 
 // The whole day at pixelsPerMinute, with all rows, the track column, the
-// hour labels and the legend: what a saved picture shows.
-ChartFrame wholeDayFrame(double pixelsPerMinute, const QList<int> &offsets);
+// hour labels and the legend in font: what a saved picture shows.
+ChartFrame wholeDayFrame(double pixelsPerMinute, const QList<int> &offsets, const QFont &font);
 
 } // namespace tgx

@@ -62,7 +62,7 @@ public:
         m_p.restore();
         paintHourLabels();
         paintTrackColumn();
-        paintLegend(m_p, QRect(0, m_frame.legendTop(), m_frame.size.width(), ChartLayout::kLegendHeight), m_metrics);
+        paintLegend(m_p, QRect(0, m_frame.legendTop(), m_frame.size.width(), m_frame.legendHeight), m_metrics);
     }
 
 private:

@@ -4,10 +4,12 @@
 #include "document/file_store.h"
 #include "document/prompts.h"
 #include "occupancy/chart_image.h"
+#include "occupancy/chart_legend.h"
 #include "occupancy/chart_painter.h"
 #include "occupancy/findings_model.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -102,7 +104,7 @@ void OccupancyChart::showSelectedTrain()
 void OccupancyChart::showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars)
 {
     int top = std::numeric_limits<int>::max(), bottom = 0;
-    const ChartFrame unscrolled = wholeDayFrame(1, m_content.rowOffsets());
+    const ChartFrame unscrolled = wholeDayFrame(1, m_content.rowOffsets(), viewFont());
     for (const auto &[row, bar] : bars) {
         const QRectF rect = unscrolled.barRect(row, bar);
         top = std::min(top, int(rect.top()) - ChartLayout::kHeaderHeight - ChartLayout::kBarInset);
@@ -122,7 +124,7 @@ void OccupancyChart::setSummaryOf(std::function<QString(int)> summaryOf)
 
 ChartFrame OccupancyChart::frame() const
 {
-    return {viewport()->size(), grid(), verticalScrollBar()->value(), m_content.rowOffsets()};
+    return {viewport()->size(), grid(), verticalScrollBar()->value(), m_content.rowOffsets(), footerHeight()};
 }
 
 void OccupancyChart::paintEvent(QPaintEvent *)
@@ -141,9 +143,11 @@ int OccupancyChart::verticalStep() const
     return ChartLayout::kRowHeight;
 }
 
+// The legend takes as many lines as the width needs; the scroll bars follow
+// it at every resize.
 int OccupancyChart::footerHeight() const
 {
-    return ChartLayout::kLegendHeight;
+    return legendHeight(viewport()->width(), QFontMetrics(viewFont()));
 }
 
 void OccupancyChart::keyPressEvent(QKeyEvent *event)
@@ -257,8 +261,8 @@ void OccupancyChart::H0Click()
     const auto file = chooseChartImageFile(m_prompts, kImageTitle);
     if (!file)
         return;
-    const ChartFrame wholeDay = wholeDayFrame(frame().grid.pixelsPerMinute(), m_content.rowOffsets());
     const QFont font = viewFont();
+    const ChartFrame wholeDay = wholeDayFrame(frame().grid.pixelsPerMinute(), m_content.rowOffsets(), font);
     m_store.write(file->path, chartImageBytes(*file, wholeDay.size, [&](QPainter &painter) {
         paintChart(painter, m_content, wholeDay, font);
     }));

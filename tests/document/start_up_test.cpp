@@ -118,6 +118,15 @@ private slots:
                                               << QStringList{"--export-csv", "dva soubory"};
         QTest::newRow("import with three files") << QStringList{"--import-csv", "a.csv", "b.46g", "c.46g"}
                                                  << QString() << 2 << QStringList{"--import-csv", "dva soubory"};
+        // Qt's own options, left in where no QApplication took them out.
+        QTest::newRow("version after Qt's option") << QStringList{"-platform", "offscreen", "--version"} << QString()
+                                                   << 0 << QStringList{"TGX editor 2.0\n"};
+        QTest::newRow("check after Qt's options") << QStringList{"--style", "fusion", "-reverse", "--check", "a.46g"}
+                                                  << QString() << -1 << QStringList{};
+        QTest::newRow("unknown option after Qt's") << QStringList{"-stylesheet=a.qss", "-x"} << QString() << 2
+                                                   << QStringList{"„-x“", "--help"};
+        QTest::newRow("a file after Qt's option") << QStringList{"-qwindowtitle", "Den", "plan.46g"}
+                                                  << kHome + "/plan.46g" << -1 << QStringList{};
     }
 
     void commandLine()
@@ -159,6 +168,17 @@ private slots:
         QTest::newRow("-v") << QStringList{"plan.46g", "-v"} << true;
         QTest::newRow("a file named -v") << QStringList{"--", "-v"} << false;
         QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << false;
+        QTest::newRow("Qt's options with two dashes and joined values")
+            << QStringList{"--platform", "offscreen", "-style=fusion", "--nograb", "plan.46g"} << false;
+        QTest::newRow("Qt's option taking a value that looks like an option")
+            << QStringList{"-qwindowtitle", "-x", "plan.46g"} << false;
+        // The usage message needs no display either.
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << true;
+        QTest::newRow("unknown letter") << QStringList{"-x"} << true;
+        QTest::newRow("unknown option before a file") << QStringList{"--bogus", "plan.46g"} << true;
+        QTest::newRow("unknown option after Qt's") << QStringList{"-reverse", "--smazat"} << true;
+        QTest::newRow("a file named like an unknown option") << QStringList{"--", "--bogus"} << false;
+        QTest::newRow("a file named -") << QStringList{"-"} << false;
     }
 
     void answersOnTheTerminalNeedNoDisplay()

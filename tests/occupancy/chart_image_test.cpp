@@ -77,19 +77,25 @@ OccupancyPlan oneRow(const QList<OccupancyBar> &bars, int lanes, int trains = 1)
     return plan;
 }
 
+// The application's font with a pixel size, as the chart paints with it.
+QFont pixelFont()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
+
 // The whole day of plan at a pixel a minute, as a saved picture shows it.
-ChartFrame dayFrame(const OccupancyPlan &plan) { return wholeDayFrame(1, ChartLayout::rowOffsets(plan.rows)); }
+ChartFrame dayFrame(const OccupancyPlan &plan) { return wholeDayFrame(1, ChartLayout::rowOffsets(plan.rows), pixelFont()); }
 
 QImage paintedDay(const OccupancyPlan &plan)
 {
     ChartContent content;
     content.setPlan(plan);
     const ChartFrame day = dayFrame(plan);
-    QFont font = QApplication::font();
-    font.setPixelSize(QFontInfo(font).pixelSize());
     QImage image(day.size, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintChart(painter, content, day, font);
+    paintChart(painter, content, day, pixelFont());
     return image;
 }
 
@@ -264,7 +270,7 @@ private slots:
         const int top = ChartLayout::kHeaderHeight + kSampleRows * ChartLayout::kRowHeight;
         QSet<int> looksFound;
         int darkPixels = 0;
-        for (int y = top + 2; y < top + ChartLayout::kLegendHeight - 1; ++y) {
+        for (int y = top + 2; y < top + ChartLayout::kLegendLineHeight - 1; ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
                 for (const Look look : {Look::Passenger, Look::Freight, Look::Locomotive, Look::Red})
@@ -276,7 +282,7 @@ private slots:
         QCOMPARE(looksFound.size(), 4);
         QVERIFY(darkPixels > 200); // the words
         // Below the legend, nothing.
-        for (int y = top + ChartLayout::kLegendHeight + 1; y < image.height(); ++y)
+        for (int y = top + ChartLayout::kLegendLineHeight + 1; y < image.height(); ++y)
             QVERIFY(looks(image.pixelColor(image.width() / 2, y), Look::Background));
     }
 
@@ -339,7 +345,7 @@ private slots:
         const double dayWidth = 1440 * f.chart.frame().grid.pixelsPerMinute();
         QCOMPARE(image.width(), ChartLayout::kTrackColumnWidth + int(std::ceil(dayWidth - 1e-6)));
         QVERIFY(!image.isNull());
-        QCOMPARE(image.height(), ChartLayout::kHeaderHeight + kSampleRows * ChartLayout::kRowHeight + ChartLayout::kLegendHeight);
+        QCOMPARE(image.height(), ChartLayout::kHeaderHeight + kSampleRows * ChartLayout::kRowHeight + ChartLayout::kLegendLineHeight);
         if (zoomSteps == 0) // what the view shows of the whole day
             QCOMPARE(image, shown(f).convertToFormat(image.format()).copy(image.rect()));
     }

@@ -85,6 +85,14 @@ expect(2 "twice_lf.46g:${collision}\ntwice_lf.46g:${duplicate}\n" "Soubor nelze 
 # Usage errors exit 2, as 1 means findings; the message goes to standard error.
 expect_answer(2 "" "„--bogus“" --check --bogus clean.46g)
 expect_answer(2 "" "--check" --check)
+# An unknown option without a display: the usage message, not a window.
+set(unknown "TGX editor nezná. Přehled voleb vypíše „tgxeditor --help“.")
+expect_answer(2 "" "Volbu „--bogus“ ${unknown}" --bogus)
+expect_answer(2 "" "Volbu „-x“ ${unknown}" -x)
+expect_answer(2 "" "Volbu „--bogus“ ${unknown}" --bogus file.46g)
+# Qt's own options still go to Qt, and the program reads what is left.
+expect_answer(0 "TGX editor ${VERSION}\n" "" -platform offscreen --version)
+expect_answer(0 "TGX editor ${VERSION}\n" "" --style=fusion -reverse -v)
 # Help and version need no display, and the help is Czech throughout.
 expect_answer(0 "TGX editor ${VERSION}\n" "" --version)
 expect_answer(0 "TGX editor ${VERSION}\n" "" -v)
