@@ -187,6 +187,7 @@ private slots:
         QTest::newRow("a short bar right before another") << 3 << "left";
         QTest::newRow("a short bar between two others") << 5 << "nowhere";
         QTest::newRow("a bar too short for its type between two others") << 8 << "inside"; // its number
+        QTest::newRow("a one-minute stop with room after it") << 11 << "right";
 
     }
     void labelsStandInsideOrBesideTheBars()
@@ -194,15 +195,16 @@ private slots:
         QFETCH(int, train);
         QFETCH(QString, where);
         // Bars: train, first and last minute, estimated first and last (none), lane.
-        const QList<OccupancyBar> bars{{0, 100, 300, 0, -1, 0}, {1, 150, 152, 0, -1, 1}, {2, 600, 602, 0, -1, 0},
+        const QList<OccupancyBar> bars{{0, 100, 300, 0, -1, 0}, {1, 150, 152, 0, -1, 1}, {11, 400, 400, 0, -1, 0},
+                                       {2, 600, 602, 0, -1, 0},
                                        {3, 800, 802, 0, -1, 0}, {4, 804, 870, 0, -1, 0}, {6, 940, 998, 0, -1, 0},
                                        {5, 1000, 1002, 0, -1, 0}, {7, 1004, 1062, 0, -1, 0}, {9, 1065, 1098, 0, -1, 0},
                                        {8, 1100, 1139, 0, -1, 0}, {10, 1141, 1200, 0, -1, 0}};
         QList<OccupancyBar> without = bars;
         without.removeIf([&](const OccupancyBar &bar) { return bar.train == train; });
-        const ChartFrame frame = dayFrame(oneRow(bars, 2, 11));
-        const QImage with = paintedDay(oneRow(bars, 2, 11));
-        const QImage away = paintedDay(oneRow(without, 2, 11));
+        const ChartFrame frame = dayFrame(oneRow(bars, 2, 12));
+        const QImage with = paintedDay(oneRow(bars, 2, 12));
+        const QImage away = paintedDay(oneRow(without, 2, 12));
         const QRect bar = frame.barRect(0, *std::find_if(bars.begin(), bars.end(), [&](auto &b) { return b.train == train; }))
                               .toAlignedRect();
         QRect changed; // what the bar changed outside itself
