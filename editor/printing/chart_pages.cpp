@@ -15,7 +15,7 @@ namespace {
 constexpr double kMillimetresPerPixel = 0.25;
 // A minute is this wide at least, so that a two-minute stop stands apart
 // from the trains before and after it.
-constexpr double kMinuteMillimetres = 1.2;
+constexpr double kMinuteMillimetres = 1.0;
 constexpr int kFontPixels = 11;
 
 } // namespace
@@ -51,7 +51,7 @@ ChartFrame ChartPages::pageFrame(int hourPage, int group) const
 void ChartPages::paintPage(QPainter &painter, int page, const QRectF &body) const
 {
     const int hourPages = m_day.pages();
-    QFont font;
+    QFont font = withoutLigatures(QFont());
     font.setPixelSize(kFontPixels);
     painter.save();
     painter.translate(body.topLeft());

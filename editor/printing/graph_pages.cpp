@@ -15,7 +15,7 @@ namespace tgx {
 namespace {
 
 constexpr double kMillimetresPerPixel = 0.25;
-constexpr double kMinuteMillimetres = 1.2;
+constexpr double kMinuteMillimetres = 1.0;
 constexpr int kFontPixels = 11;
 
 } // namespace
@@ -49,7 +49,7 @@ void GraphPages::paintPage(QPainter &painter, int page, const QRectF &body) cons
 {
     if (!m_content)
         return;
-    QFont font;
+    QFont font = withoutLigatures(QFont());
     font.setPixelSize(kFontPixels);
     painter.save();
     painter.translate(body.topLeft());

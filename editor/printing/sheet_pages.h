@@ -35,5 +35,8 @@ std::unique_ptr<SheetPages> sheetPages(SheetKind kind, const QStringList &docume
 double pixelsPerMillimetre(const QPainter &painter);
 // The face printed texts are set in, at a size in points.
 QFont printFont(double points, bool bold = false);
+// font with its letters never joined into ligatures ("fi" printed as one
+// glyph), so that the text of a PDF reads, searches and copies as written.
+QFont withoutLigatures(QFont font);
 
 } // namespace tgx
