@@ -74,22 +74,28 @@ QRectF TablePages::cellRect(int column, const QRectF &row) const
         .adjusted(m_padding, m_padding, -m_padding, -m_padding);
 }
 
+QList<std::pair<int, QRectF>> TablePages::rowsOnPage(int page, const QRectF &body) const
+{
+    QList<std::pair<int, QRectF>> rows {{-1, QRectF(body.topLeft(), QSizeF(body.width(), m_headingHeight))}};
+    for (int row = m_pageStarts.value(page); row < m_pageStarts.value(page + 1); ++row) {
+        const double top = rows.last().second.bottom();
+        rows.append({row, QRectF(body.left(), top, body.width(), m_heights[row])});
+    }
+    return rows;
+}
+
 void TablePages::paintPage(QPainter &painter, int page, const QRectF &body) const
 {
-    painter.save();
-    painter.setFont(printFont(kTextPoints, true));
-    const QRectF heading(body.topLeft(), QSizeF(body.width(), m_headingHeight));
-    painter.fillRect(heading, kHeadingBackground);
     QStringList headings;
     for (const SheetColumn &column : m_table.columns)
         headings << column.heading;
-    paintRow(painter, headings, heading);
-    painter.setFont(printFont(kTextPoints));
-    double top = heading.bottom();
-    for (int row = m_pageStarts.value(page); row < m_pageStarts.value(page + 1); ++row) {
-        const QRectF rect(body.left(), top, body.width(), m_heights[row]);
-        paintRow(painter, m_table.rows[row], rect);
-        top = rect.bottom();
+    painter.save();
+    for (const auto &[row, rect] : rowsOnPage(page, body)) {
+        const bool heading = row < 0;
+        painter.setFont(printFont(kTextPoints, heading));
+        if (heading)
+            painter.fillRect(rect, kHeadingBackground);
+        paintRow(painter, heading ? headings : m_table.rows[row], rect);
     }
     painter.restore();
 }

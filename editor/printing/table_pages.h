@@ -4,6 +4,9 @@
 #include "printing/sheet_table.h"
 
 #include <QList>
+#include <QRectF>
+
+#include <utility>
 
 namespace tgx {
 
@@ -17,6 +20,10 @@ public:
 
     int layOut(QPainter &painter, const QRectF &body) override;
     void paintPage(QPainter &painter, int page, const QRectF &body) const override;
+
+    // Where the rows of page (from 0) of the last layout go within body:
+    // the headings first (row -1), then each row of the page by its index.
+    QList<std::pair<int, QRectF>> rowsOnPage(int page, const QRectF &body) const;
 
 private:
     void layOutColumns(double width);
