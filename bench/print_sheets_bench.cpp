@@ -77,7 +77,8 @@ int main(int argc, char *argv[])
             int pages = 0;
             QByteArray pdf;
             const double ms = medianMs(3, [&] { pdf = printed(sheet.kind, lines, graph, pages); });
-            std::printf("%8d %-16s %6d %12.1f %10lld\n", trains, qPrintable(sheet.title), pages, ms, qlonglong(pdf.size() / 1024));
+            std::printf("%8d %s %6d %12.1f %10lld\n", trains, qPrintable(sheet.title.leftJustified(16)), pages, ms,
+                        qlonglong(pdf.size() / 1024));
             if (!folder.isEmpty())
                 write(QDir(folder).filePath(QStringLiteral("%1-%2.pdf").arg(trains).arg(int(sheet.kind))), pdf);
         }

@@ -78,7 +78,7 @@ private slots:
     void printsEverySheet_data()
     {
         QTest::addColumn<QString>("sheet");
-        QTest::addColumn<QStringList>("order");  // train names as they follow one another
+        QTest::addColumn<QStringList>("order");  // train names (the chart's hours) as they follow one another
         QTest::addColumn<QString>("onEveryPage"); // besides the head
         QTest::addColumn<int>("fewestPages");
 
@@ -88,7 +88,10 @@ private slots:
         QTest::newRow("departures by time") << "odjezdy" << namesByDeparture(m_trains) << "Do stanice" << 2;
         QTest::newRow("arrivals by time") << "prijezdy" << namesByArrival(m_trains) << "Ze stanice" << 2;
         QTest::newRow("the train list in document order") << "seznam" << documentOrder << "" << 2;
-        QTest::newRow("the track chart by hours, with its legend") << "obsazeni" << QStringList{} << "osobní vlak" << 2;
+        QStringList hours;
+        for (int hour = 0; hour < 24; ++hour)
+            hours << QStringLiteral("%1:00").arg(hour, 2, 10, QChar(u'0'));
+        QTest::newRow("the track chart by hours, with its legend") << "obsazeni" << hours << "osobní vlak" << 2;
     }
 
     void printsEverySheet()

@@ -84,21 +84,30 @@ private slots:
 
     void printButtonPrintsThroughThePrintDialog_data()
     {
-        QTest::addColumn<bool>("print");
-        QTest::newRow("printed to a PDF file") << true;
-        QTest::newRow("dialog cancelled") << false;
+        QTest::addColumn<QString>("file"); // chosen in the dialog; empty: cancelled
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QStringList>("messages");
+
+        QTest::newRow("printed to a PDF file") << "odjezdy.pdf" << true << QStringList{};
+        QTest::newRow("dialog cancelled") << "" << false << QStringList{};
+        QTest::newRow("a file that cannot be written is told")
+            << "nic/odjezdy.pdf" << false
+            << QStringList{"Error A6-E", "Tisk nelze začít: zařízení nebo soubor nelze otevřít pro zápis."};
     }
 
     void printButtonPrintsThroughThePrintDialog()
     {
-        QFETCH(bool, print);
-        const QString pdf = m_app->path(QStringLiteral("odjezdy.pdf"));
-        m_app->prompts.answerPrintDialog(print ? pdf : QString());
+        QFETCH(QString, file);
+        QFETCH(bool, written);
+        QFETCH(QStringList, messages);
+        const QString pdf = file.isEmpty() ? QString() : m_app->path(file);
+        m_app->prompts.answerPrintDialog(pdf);
         m_app->trigger("K4");
         QWidget &preview = m_app->forms->A6;
         preview.findChild<QPushButton *>(QStringLiteral("B3"))->click();
-        QCOMPARE(m_app->prompts.shown, QStringList{"print"});
-        QCOMPARE(readFile(pdf).startsWith("%PDF"), print);
+        QCOMPARE(m_app->prompts.shown.first(), QStringLiteral("print"));
+        QCOMPARE(readFile(pdf).startsWith("%PDF"), written);
+        QCOMPARE(m_app->prompts.messages(), messages);
         QVERIFY(preview.isVisible());
     }
 
