@@ -6,6 +6,9 @@
 #include <QFont>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tgx {
 
 namespace {

@@ -83,11 +83,6 @@ SheetKind PrintPreviewDialog::sheet() const
     return SheetKind(B1->currentData().toInt());
 }
 
-int PrintPreviewDialog::pageCount() const
-{
-    return B2->pageCount();
-}
-
 // The document may have changed since the last showing.
 void PrintPreviewDialog::FormShow()
 {

@@ -29,8 +29,7 @@ public:
     PrintPreviewDialog(QWidget &mainWindow, ErrorGuard &guard, Prompts &prompts, const DocumentLines &lines,
                        std::function<const GraphContent &()> graphOf);
 
-    SheetKind sheet() const;
-    int pageCount() const;
+    SheetKind sheet() const; // the one chosen in B1
 
 protected:
     void FormShow() override;
