@@ -140,8 +140,21 @@ void LineGraphPage::refreshGraph()
     m_view->setVisible(simulator);
     m_noSimulator->setVisible(!simulator);
     m_graphStale = !isVisible();
+    if (!m_graphStale)
+        drawUpGraph();
+}
+
+const GraphContent &LineGraphPage::currentGraph()
+{
     if (m_graphStale)
-        return;
+        drawUpGraph();
+    return m_view->content();
+}
+
+void LineGraphPage::drawUpGraph()
+{
+    const bool simulator = m_document.simulator >= 0;
+    m_graphStale = false;
     m_findings.resize(1);
     for (int t = 1; t < m_timetables.size(); ++t)
         m_findings.append(CrossTimetableFindings(m_timetables, t));

@@ -15,6 +15,7 @@ namespace tgx {
 
 class ErrorGuard;
 class FileStore;
+class GraphContent;
 class LineGraphRow;
 class LineGraphView;
 class Prompts;
@@ -41,6 +42,9 @@ public:
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 
     LineGraphView &view() { return *m_view; }
+    // The graph of the chosen line as the view shows it, drawn up now when
+    // the view is hidden and so has not followed the latest changes.
+    const GraphContent &currentGraph();
     LoadedTimetables &loaded() { return m_loaded; }
 
 signals:
@@ -59,6 +63,7 @@ private:
     void gatherTimetables();
     void offerLines();
     void refreshGraph();
+    void drawUpGraph();
     QList<bool> trainsWithFindings(const LineGraph &graph) const;
     bool lineHasFinding(int timetable, int line) const;
     QString toolTipOf(int train) const;

@@ -127,6 +127,16 @@ private slots:
                                                    << QStringList{"„-x“", "--help"};
         QTest::newRow("a file after Qt's option") << QStringList{"-qwindowtitle", "Den", "plan.46g"}
                                                   << kHome + "/plan.46g" << -1 << QStringList{};
+        QTest::newRow("help names --print and its sheets") << QStringList{"--help"} << QString() << 0
+                                                           << QStringList{"--print", "odjezdy, prijezdy, seznam, obsazeni"};
+        QTest::newRow("print with two files") << QStringList{"--print", "odjezdy", "a.46g"} << QString() << 2
+                                              << QStringList{"--print", "list, grafikon a soubor PDF"};
+        QTest::newRow("print an unknown sheet") << QStringList{"--print", "odjezd", "a.46g", "a.pdf"} << QString()
+                                                << 2 << QStringList{"„odjezd“", "odjezdy, prijezdy"};
+        QTest::newRow("print the line's graph, which needs the window")
+            << QStringList{"--print", "grafikon", "a.46g", "a.pdf"} << QString() << 2 << QStringList{"„grafikon“"};
+        QTest::newRow("print a sheet") << QStringList{"--print", "seznam", "a.46g", "a.pdf"} << QString() << -1
+                                       << QStringList{};
     }
 
     void commandLine()
