@@ -18,12 +18,15 @@ public:
     void paintPage(QPainter &painter, int page, const QRectF &body) const override;
 
 private:
+    // The width of hourPage's hours with the track column, in the chart's pixels.
+    int pageWidth(int hourPage) const;
     ChartFrame pageFrame(int hourPage, int group) const;
 
     ChartContent m_content;
     DaySplit m_day;
     QList<int> m_groups; // rowGroups of the chart's rows
     double m_scale = 1;  // device pixels per pixel of the chart
+    int m_legendHeight = ChartLayout::kLegendLineHeight; // on every page
 };
 
 } // namespace tgx
