@@ -84,15 +84,15 @@ void timeKeystrokes()
                 kTrains, aloneGraph, loadedGraph, loadedGraph / aloneGraph);
 }
 
-void timePainting()
+void timePainting(const char *day, const QList<QStringList> &documents)
 {
-    QList<TimetableStatements> timetables{statementsOf(sampleTimetable(kTrains))};
-    for (const QString &simulator : kNeighbours)
-        timetables << statementsOf(neighbourTimetable(simulator));
+    QList<TimetableStatements> timetables;
+    for (const QStringList &lines : documents)
+        timetables << statementsOf(lines);
     GraphContent content;
     LineGraph graph = lineGraph(0, timetables);
     const qsizetype trains = graph.trains.size();
-    content.setGraph(std::move(graph), QList<bool>(trains, false));
+    content.setGraph(std::move(graph));
     QImage image(1400, 800, QImage::Format_RGB32);
     const double ppm = (image.width() - GraphLayout::kNameColumnWidth) / double(kMinutesPerDay);
     const GraphFrame frame{image.size(), TimeGrid(GraphLayout::kNameColumnWidth, ppm),
@@ -103,8 +103,8 @@ void timePainting()
         QPainter painter(&image);
         paintLineGraph(painter, content, frame, font);
     });
-    std::printf("painting the whole day of five timetables (%lld trains on the graph, %dx%d): %.3f ms\n",
-                qlonglong(trains), image.width(), image.height(), paint);
+    std::printf("painting the whole day of five %s timetables (%lld trains on the graph, %dx%d): %.3f ms\n",
+                day, qlonglong(trains), image.width(), image.height(), paint);
 }
 
 } // namespace
@@ -115,6 +115,10 @@ int main(int argc, char *argv[])
     keepFreedMemory();
     QApplication application(argc, argv);
     timeKeystrokes();
-    timePainting();
+    QList<QStringList> copies{sampleTimetable(kTrains)};
+    for (const QString &simulator : kNeighbours)
+        copies << neighbourTimetable(simulator);
+    timePainting("copied", copies);
+    timePainting("linked", linkedTimetables(kTrains));
     return 0;
 }

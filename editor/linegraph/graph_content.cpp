@@ -25,15 +25,51 @@ double segmentDistance(QPointF pos, QPointF a, QPointF b)
 
 } // namespace
 
-void GraphContent::setGraph(LineGraph graph, QList<bool> withFinding)
+void GraphContent::setGraph(LineGraph graph)
 {
     m_graph = std::move(graph);
-    m_withFinding = std::move(withFinding);
     m_reach.resize(m_graph.trains.size());
     int latest = -1;
     for (qsizetype i = 0; i < m_graph.trains.size(); ++i)
         m_reach[i] = latest = std::max(latest, m_graph.trains[i].points.last().minute);
+    preparePens();
+    m_labels.clear();
+    m_labels.reserve(m_graph.trains.size());
+    for (const GraphTrain &train : m_graph.trains)
+        m_labels << QStaticText(graphTrainLabel(train));
+    m_labelLaidOut.fill(false, m_graph.trains.size());
     findSelectedTrain();
+}
+
+// Trains of one colour share a pen, so that a painting changes pens a few times only.
+void GraphContent::preparePens()
+{
+    m_plainPens.clear();
+    m_plainPenOf.clear();
+    m_plainPenOf.reserve(m_graph.trains.size());
+    for (const GraphTrain &train : m_graph.trains) {
+        const GraphTrainPen pen(train, train.hasFinding, GraphTrainPen::Plain);
+        qsizetype at = m_plainPens.indexOf(pen);
+        if (at < 0) {
+            at = m_plainPens.size();
+            m_plainPens << pen;
+        }
+        m_plainPenOf << int(at);
+    }
+}
+
+const QStaticText &GraphContent::label(int train, const QFont &font) const
+{
+    if (font != m_labelFont) {
+        m_labelFont = font;
+        m_labelLaidOut.fill(false);
+    }
+    if (!m_labelLaidOut[train]) {
+        m_labels[train].setPerformanceHint(QStaticText::AggressiveCaching);
+        m_labels[train].prepare(QTransform(), font);
+        m_labelLaidOut[train] = true;
+    }
+    return m_labels[train];
 }
 
 void GraphContent::setSelectedLine(std::optional<int> line)

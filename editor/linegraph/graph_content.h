@@ -1,9 +1,12 @@
 #pragma once
 
 #include "line/line_graph.h"
+#include "linegraph/graph_train_pen.h"
 
+#include <QFont>
 #include <QList>
 #include <QPointF>
+#include <QStaticText>
 
 #include <optional>
 #include <utility>
@@ -13,16 +16,22 @@ namespace tgx {
 struct GraphFrame;
 
 // The graph the view draws, with what painting and hit tests need on top of
-// it: which trains have findings, the selected train and how far it is being
-// dragged, and for every train the latest last minute among it and those
-// before it, so that the trains at some time are found by binary search.
+// it, worked out once per graph rather than at every painting: each train's
+// pen and its label, the selected train and how far it is being dragged, and
+// for every train the latest last minute among it and those before it, so
+// that the trains at some time are found by binary search.
 class GraphContent {
 public:
-    // withFinding: for each train of graph, whether a check across the
-    // timetables found something about it.
-    void setGraph(LineGraph graph, QList<bool> withFinding);
+    void setGraph(LineGraph graph);
     const LineGraph &graph() const { return m_graph; }
-    bool hasFinding(int train) const { return m_withFinding.value(train); }
+    bool hasFinding(int train) const { return m_graph.trains[train].hasFinding; }
+
+    // The pens a train that is neither selected nor dragged is drawn with:
+    // the index of the train's among them.
+    const QList<GraphTrainPen> &plainPens() const { return m_plainPens; }
+    int plainPen(int train) const { return m_plainPenOf[train]; }
+    // The train's type and number laid out in font, once for all paintings.
+    const QStaticText &label(int train, const QFont &font) const;
 
     // Selects the document's train on line (none for nothing).
     void setSelectedLine(std::optional<int> line);
@@ -42,8 +51,15 @@ private:
     void findSelectedTrain();
     double distance(int train, QPointF pos, const GraphFrame &frame, double dayOffset) const;
 
+    void preparePens();
+
     LineGraph m_graph;
-    QList<bool> m_withFinding;
+    QList<GraphTrainPen> m_plainPens;
+    QList<int> m_plainPenOf;
+    // Laid out when first painted, again when the font changes.
+    mutable QList<QStaticText> m_labels;
+    mutable QList<bool> m_labelLaidOut;
+    mutable QFont m_labelFont;
     QList<int> m_reach; // per train: the latest last minute of it and those before it
     std::optional<int> m_selectedLine;
     int m_selectedTrain = -1;

@@ -8,11 +8,14 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
+#include <QVarLengthArray>
 
 #include <QtMath>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tgx {
 
@@ -32,17 +35,33 @@ constexpr double kSteepestLabel = 1.2;     // radians: steeper lines carry no nu
 constexpr double kLabelLift = 3;           // pixels between a line and its number
 constexpr qsizetype kSmoothTrains = 600;   // the most trains in view drawn antialiased
 
+// The name of a station off the line at a train's end.
+struct EndName {
+    QPointF at;   // the stroke's end
+    bool above;   // the name stands above it
+    const QString *station;
+};
+
+// What is written beside one train's line.
+struct Texts {
+    int train;
+    int pen; // among the content's plain pens
+    QLineF number; // the stretch the number goes along; none for no number
+    QVarLengthArray<EndName, 2> ends;
+};
+
 // One painting of the graph into one frame.
 class GraphPainting {
 public:
     GraphPainting(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
         : m_p(painter), m_content(content), m_graph(content.graph()), m_frame(frame), m_grid(frame.grid)
-        , m_font(font), m_metrics(font)
+        , m_font(font), m_metrics(font), m_averageCharWidth(m_metrics.averageCharWidth())
         , m_timeArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight,
                      frame.size.width() - GraphLayout::kNameColumnWidth,
                      frame.size.height() - GraphLayout::kHeaderHeight)
     {
         m_p.setFont(font);
+        m_base = m_p.worldTransform();
     }
 
     void paint()
@@ -72,7 +91,8 @@ private:
     }
 
     // The trains within the shown part of the day, and again one day to the
-    // left those running past midnight; the selected one last, on top.
+    // left those running past midnight, their lines gathered by pen and drawn
+    // pen by pen, then their labels; the selected one last, on top.
     void paintTrains()
     {
         const double first = m_grid.minuteAt(m_timeArea.left());
@@ -84,13 +104,20 @@ private:
         // crowd the view, nobody sees the difference.
         const qsizetype shown = today.second - today.first + dayBefore.second - dayBefore.first;
         m_p.setRenderHint(QPainter::Antialiasing, shown <= kSmoothTrains);
+        m_batches.resize(std::size_t(m_content.plainPens().size()));
         for (const int day : {0, 1}) {
             const auto [begin, end] = day == 0 ? today : dayBefore;
             for (qsizetype i = begin; i < end; ++i) {
                 if (int(i) != selected)
-                    paintTrain(int(i), -day * kMinutesPerDay, GraphTrainPen::Plain);
+                    traceTrain(int(i), -day * kMinutesPerDay, m_content.plainPen(int(i)));
             }
         }
+        for (std::size_t pen = 0; pen < m_batches.size(); ++pen) {
+            m_p.setPen(m_content.plainPens()[qsizetype(pen)].line());
+            m_p.drawLines(m_batches[pen].data(), int(m_batches[pen].size()));
+        }
+        for (const Texts &texts : m_texts)
+            paintTexts(texts, m_content.plainPens()[texts.pen]);
         m_p.setRenderHint(QPainter::Antialiasing, true);
         if (selected >= 0)
             paintSelected(selected);
@@ -109,22 +136,44 @@ private:
             paintShiftLabel(train, shift);
     }
 
-    QPolygonF polyline(int train, int minutes) const
+    // Where a train's line runs, minutes later, in m_points.
+    void place(int train, int minutes)
     {
-        QPolygonF points;
+        m_points.clear();
         for (const GraphPoint &point : m_graph.trains[train].points)
-            points << QPointF(m_grid.x(point.minute + minutes), rowY(point.row));
-        return points;
+            m_points.emplace_back(m_grid.x(point.minute + minutes), rowY(point.row));
     }
 
+    bool outOfView() const
+    {
+        const auto [left, right] = std::minmax_element(m_points.cbegin(), m_points.cend(),
+                                                       [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        return right->x() + kEndStroke < m_timeArea.left() || left->x() - kEndStroke > m_timeArea.right();
+    }
+
+    // Adds a train's line to the batch of pen, its texts to those to write.
+    void traceTrain(int train, int minutes, int pen)
+    {
+        place(train, minutes);
+        if (outOfView())
+            return;
+        std::vector<QLineF> &lines = m_batches[std::size_t(pen)];
+        for (std::size_t i = 1; i < m_points.size(); ++i)
+            lines.emplace_back(m_points[i - 1], m_points[i]);
+        Texts texts{train, pen, numberStretch(), {}};
+        traceEnds(m_graph.trains[train], lines, texts);
+        if (texts.number.length() > 0 || !texts.ends.isEmpty())
+            m_texts.push_back(texts);
+    }
+
+    // A selected or dragged train, on its own.
     void paintTrain(int train, int minutes, GraphTrainPen::Kind kind)
     {
-        const QPolygonF points = polyline(train, minutes);
-        const QRectF bounds = points.boundingRect().adjusted(-kEndStroke, 0, kEndStroke, 0);
-        if (bounds.right() < m_timeArea.left() || bounds.left() > m_timeArea.right())
+        place(train, minutes);
+        if (outOfView())
             return;
-        const GraphTrain &graphTrain = m_graph.trains[train];
-        const GraphTrainPen pen(graphTrain, m_content.hasFinding(train), kind);
+        const GraphTrainPen pen(m_graph.trains[train], m_content.hasFinding(train), kind);
+        const QPolygonF points(QList<QPointF>(m_points.cbegin(), m_points.cend()));
         if (kind == GraphTrainPen::Selected) {
             m_p.setPen(pen.halo());
             m_p.drawPolyline(points);
@@ -133,72 +182,86 @@ private:
         m_p.drawPolyline(points);
         if (kind == GraphTrainPen::Ghost)
             return;
-        paintEnds(graphTrain, points, pen);
-        paintNumber(graphTrain, points, pen);
+        std::vector<QLineF> ends;
+        Texts texts{train, 0, numberStretch(), {}};
+        traceEnds(m_graph.trains[train], ends, texts);
+        m_p.drawLines(ends.data(), int(ends.size()));
+        paintTexts(texts, pen);
     }
 
     // Which way the train runs at an end: +1 down the rows, -1 up, 0 unknown.
-    static int direction(const QPolygonF &points)
+    int direction() const
     {
-        for (qsizetype i = 1; i < points.size(); ++i) {
-            if (points[i].y() != points[i - 1].y())
-                return points[i].y() > points[i - 1].y() ? 1 : -1;
+        for (std::size_t i = 1; i < m_points.size(); ++i) {
+            if (m_points[i].y() != m_points[i - 1].y())
+                return m_points[i].y() > m_points[i - 1].y() ? 1 : -1;
         }
         return 0;
     }
 
-    void paintEnds(const GraphTrain &train, const QPolygonF &points, const GraphTrainPen &pen)
+    // The strokes to and from stations off the line, and their names where they fit.
+    void traceEnds(const GraphTrain &train, std::vector<QLineF> &lines, Texts &texts) const
     {
-        int down = direction(points);
+        int down = direction();
         if (down == 0)
-            down = points.first().y() <= m_frame.y(0) ? 1 : -1;
+            down = m_points.front().y() <= m_frame.y(0) ? 1 : -1;
+        const auto end = [&](QPointF at, QPointF stroke, const QString &station) {
+            lines.emplace_back(at, at + stroke);
+            if (m_grid.pixelsPerMinute() >= kNamesFrom)
+                texts.ends.append({at + stroke, stroke.y() < 0, &station});
+        };
         if (!train.comesFrom.isEmpty())
-            paintEnd(points.first(), QPointF(-kEndStroke / 2, -down * kEndStroke), train.comesFrom, pen);
+            end(m_points.front(), QPointF(-kEndStroke / 2, -down * kEndStroke), train.comesFrom);
         if (!train.goesTo.isEmpty())
-            paintEnd(points.last(), QPointF(kEndStroke / 2, down * kEndStroke), train.goesTo, pen);
+            end(m_points.back(), QPointF(kEndStroke / 2, down * kEndStroke), train.goesTo);
     }
 
-    void paintEnd(QPointF at, QPointF stroke, const QString &station, const GraphTrainPen &pen)
-    {
-        const QPointF end = at + stroke;
-        m_p.setPen(pen.line());
-        m_p.drawLine(at, end);
-        if (m_grid.pixelsPerMinute() < kNamesFrom)
-            return;
-        m_p.setPen(pen.text());
-        const double width = m_metrics.horizontalAdvance(station);
-        const double baseline = stroke.y() < 0 ? end.y() - 2 : end.y() + m_metrics.ascent();
-        m_p.drawText(QPointF(end.x() - width / 2, baseline), station);
-    }
-
-    // The type and number along the longest sloped stretch, where they fit.
-    void paintNumber(const GraphTrain &train, const QPolygonF &points, const GraphTrainPen &pen)
+    // The longest sloped stretch, where the type and number may go.
+    QLineF numberStretch() const
     {
         QLineF longest;
-        for (qsizetype i = 1; i < points.size(); ++i) {
-            const QLineF stretch(points[i - 1], points[i]);
+        for (std::size_t i = 1; i < m_points.size(); ++i) {
+            const QLineF stretch(m_points[i - 1], m_points[i]);
             if (stretch.dy() != 0 && stretch.length() > longest.length())
                 longest = stretch;
         }
         const double angle = std::atan2(longest.dy(), longest.dx());
-        if (longest.length() < m_metrics.averageCharWidth() * 6 || std::abs(angle) > kSteepestLabel)
-            return;
-        const QString label = graphTrainLabel(train);
-        const double width = m_metrics.horizontalAdvance(label);
-        if (width + 8 > longest.length())
-            return;
-        m_p.save();
-        m_p.translate(longest.center());
-        m_p.rotate(qRadiansToDegrees(angle));
+        if (longest.length() < m_averageCharWidth * 6 || std::abs(angle) > kSteepestLabel)
+            return {};
+        return longest;
+    }
+
+    void paintTexts(const Texts &texts, const GraphTrainPen &pen)
+    {
         m_p.setPen(pen.text());
-        m_p.drawText(QPointF(-width / 2, -kLabelLift), label);
-        m_p.restore();
+        for (const EndName &end : texts.ends) {
+            const double width = m_metrics.horizontalAdvance(*end.station);
+            const double baseline = end.above ? end.at.y() - 2 : end.at.y() + m_metrics.ascent();
+            m_p.drawText(QPointF(end.at.x() - width / 2, baseline), *end.station);
+        }
+        if (texts.number.length() > 0)
+            paintNumber(texts.train, texts.number);
+    }
+
+    // The type and number along a stretch, where they fit.
+    void paintNumber(int train, const QLineF &along)
+    {
+        const QStaticText &label = m_content.label(train, m_font);
+        const double width = label.size().width();
+        if (width + 8 > along.length())
+            return;
+        QTransform placed;
+        placed.translate(along.center().x(), along.center().y());
+        placed.rotateRadians(std::atan2(along.dy(), along.dx()));
+        m_p.setWorldTransform(placed * m_base);
+        m_p.drawStaticText(QPointF(-width / 2, -kLabelLift - m_metrics.ascent()), label);
+        m_p.setWorldTransform(m_base);
     }
 
     void paintShiftLabel(int train, int shift)
     {
-        const QPolygonF points = polyline(train, shift % kMinutesPerDay);
-        const QPointF right = *std::max_element(points.cbegin(), points.cend(),
+        place(train, shift % kMinutesPerDay);
+        const QPointF right = *std::max_element(m_points.cbegin(), m_points.cend(),
                                                 [](QPointF a, QPointF b) { return a.x() < b.x(); });
         paintDragLabel(m_p, right.x(), right.y(), m_timeArea, shift);
     }
@@ -231,7 +294,12 @@ private:
     const TimeGrid &m_grid;
     QFont m_font;
     QFontMetrics m_metrics;
+    double m_averageCharWidth;
     QRect m_timeArea;
+    QTransform m_base; // the painter's own, under each rotated label
+    std::vector<QPointF> m_points;              // of the train at hand
+    std::vector<std::vector<QLineF>> m_batches; // the lines of each plain pen
+    std::vector<Texts> m_texts;                 // of the trains in the batches
 };
 
 } // namespace

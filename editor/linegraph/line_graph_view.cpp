@@ -46,12 +46,12 @@ void LineGraphView::createSaveAction()
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void LineGraphView::setGraph(LineGraph graph, QList<bool> withFinding)
+void LineGraphView::setGraph(LineGraph graph)
 {
     // A changed graph may hold another train on the dragged one's line.
     m_drag.cancel();
     m_content.setDragShift(0);
-    m_content.setGraph(std::move(graph), std::move(withFinding));
+    m_content.setGraph(std::move(graph));
     updateScrollBars();
     viewport()->update();
 }

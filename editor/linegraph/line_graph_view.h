@@ -25,9 +25,8 @@ class LineGraphView : public DayScrollArea {
 public:
     LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent = nullptr);
 
-    // Shows graph, whose trains with a finding are marked in withFinding;
-    // keeps the zoom, the scroll position and the selected line.
-    void setGraph(LineGraph graph, QList<bool> withFinding);
+    // Shows graph; keeps the zoom, the scroll position and the selected line.
+    void setGraph(LineGraph graph);
     const GraphContent &content() const { return m_content; }
     void setSelectedLine(std::optional<int> line);
     // Where the tooltip over a train gets its text, by the train's index in the graph.
