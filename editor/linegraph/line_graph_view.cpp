@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -27,7 +26,7 @@ constexpr double kNarrowestSpan = 20; // minutes on screen at the closest zoom
 } // namespace
 
 LineGraphView::LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent)
-    : DayScrollArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight, TimeWindow(kNarrowestSpan), parent)
+    : TrainDragArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight, TimeWindow(kNarrowestSpan), parent)
     , m_prompts(prompts)
     , m_guard(guard)
     , m_store(store)
@@ -49,7 +48,7 @@ void LineGraphView::createSaveAction()
 void LineGraphView::setGraph(LineGraph graph)
 {
     // A changed graph may hold another train on the dragged one's line.
-    m_drag.cancel();
+    cancelDrag();
     m_content.setDragShift(0);
     m_content.setGraph(std::move(graph));
     updateScrollBars();
@@ -95,7 +94,7 @@ void LineGraphView::paintEvent(QPaintEvent *)
 
 void LineGraphView::resizeEvent(QResizeEvent *event)
 {
-    DayScrollArea::resizeEvent(event);
+    TrainDragArea::resizeEvent(event);
     viewport()->update();
 }
 
@@ -108,76 +107,23 @@ int LineGraphView::trainAt(QPoint pos) const
 }
 
 // Only the document's trains are selected, edited and moved.
-std::optional<int> LineGraphView::documentLineAt(QPoint pos) const
+std::optional<int> LineGraphView::trainLineAt(QPoint pos) const
 {
     const int train = trainAt(pos);
     const int line = train < 0 ? 0 : m_content.graph().trains[train].documentLine;
     return line > 0 ? std::optional<int>(line) : std::nullopt;
 }
 
-void LineGraphView::keyPressEvent(QKeyEvent *event)
+void LineGraphView::showDragShift(int minutes)
 {
-    if (event->key() == Qt::Key_Escape && m_drag.active()) {
-        m_drag.cancel();
-        showDrag();
-        event->accept();
-        return;
-    }
-    DayScrollArea::keyPressEvent(event);
-}
-
-void LineGraphView::mousePressEvent(QMouseEvent *event)
-{
-    const auto line = event->button() == Qt::LeftButton ? documentLineAt(event->position().toPoint()) : std::nullopt;
-    if (!line) {
-        DayScrollArea::mousePressEvent(event);
-        return;
-    }
-    setSelectedLine(line);
-    emit trainClicked(*line);
-    m_drag.start(*line, grid().minuteAt(event->position().x()));
-}
-
-void LineGraphView::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_drag.active() && m_drag.moveTo(grid().minuteAt(event->position().x())))
-        showDrag();
-    DayScrollArea::mouseMoveEvent(event);
-}
-
-void LineGraphView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_drag.active()) {
-        DayScrollArea::mouseReleaseEvent(event);
-        return;
-    }
-    const auto move = m_drag.finish();
-    showDrag();
-    if (move)
-        emit trainDragged(move->line, move->minutes);
-}
-
-void LineGraphView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    const auto line = event->button() == Qt::LeftButton ? documentLineAt(event->position().toPoint()) : std::nullopt;
-    if (!line) {
-        DayScrollArea::mouseDoubleClickEvent(event);
-        return;
-    }
-    setSelectedLine(line);
-    emit trainDoubleClicked(*line);
-}
-
-void LineGraphView::showDrag()
-{
-    m_content.setDragShift(m_drag.minutes());
+    m_content.setDragShift(minutes);
     viewport()->update();
 }
 
 bool LineGraphView::viewportEvent(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
-        return DayScrollArea::viewportEvent(event);
+        return TrainDragArea::viewportEvent(event);
     const auto *help = static_cast<QHelpEvent *>(event);
     const int train = trainAt(help->pos());
     const QString text = train >= 0 && m_toolTipOf ? m_toolTipOf(train) : QString();

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "editing/train_drag.h"
 #include "linegraph/graph_content.h"
 #include "linegraph/graph_frame.h"
-#include "occupancy/day_scroll_area.h"
+#include "occupancy/train_drag_area.h"
 
 #include <functional>
 #include <optional>
@@ -19,7 +18,7 @@ class Prompts;
 // mouse back to trains: a click selects a train of the document, a
 // double-click edits it, dragging it sideways moves it in time (Escape
 // cancels). Zooms and scrolls as the track chart does, down to minutes.
-class LineGraphView : public DayScrollArea {
+class LineGraphView : public TrainDragArea {
     Q_OBJECT
 
 public:
@@ -41,36 +40,25 @@ public:
     // or PDF picture. Throws Failure when the file cannot be written.
     void saveImage();
 
-signals:
-    void trainClicked(int line);
-    void trainDoubleClicked(int line);
-    // The train of this document line was dragged sideways by whole minutes (never 0).
-    void trainDragged(int line, int minutes);
-
 protected:
     int contentHeight() const override;
     int verticalStep() const override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    std::optional<int> trainLineAt(QPoint pos) const override;
+    void selectTrainLine(int line) override { setSelectedLine(line); }
+    void showDragShift(int minutes) override;
 
 private:
     void createSaveAction();
-    std::optional<int> documentLineAt(QPoint pos) const;
     double yScale() const;
-    void showDrag();
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;
     const FileStore &m_store;
     GraphContent m_content;
     std::function<QString(int)> m_toolTipOf;
-    TrainDrag m_drag;
 };
 
 } // namespace tgx
