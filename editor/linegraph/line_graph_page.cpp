@@ -78,6 +78,12 @@ void LineGraphPage::setSelectedLine(std::optional<int> line)
     m_view->setSelectedLine(line);
 }
 
+void LineGraphPage::showSelectedTrain()
+{
+    if (isVisible())
+        m_view->showSelectedTrain();
+}
+
 void LineGraphPage::setSummaryOf(std::function<QString(int)> summaryOf)
 {
     m_summaryOf = std::move(summaryOf);

@@ -39,6 +39,8 @@ public:
     // The findings of the document against the loaded timetables.
     const CrossTimetableFindings &crossFindings() const { return m_findings.first(); }
     void setSelectedLine(std::optional<int> line);
+    // Scrolls the graph, where needed, so that the selected train shows.
+    void showSelectedTrain();
     // Where a tooltip gets the summary line of a document line.
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 

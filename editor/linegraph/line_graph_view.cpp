@@ -13,6 +13,9 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tgx {
 
 namespace {
@@ -58,6 +61,27 @@ void LineGraphView::setGraph(LineGraph graph)
 void LineGraphView::setSelectedLine(std::optional<int> line)
 {
     m_content.setSelectedLine(line);
+    viewport()->update();
+}
+
+void LineGraphView::showSelectedTrain()
+{
+    const int selected = m_content.selectedTrain();
+    if (selected < 0)
+        return;
+    const GraphTrain &train = m_content.graph().trains[selected];
+    bringIntoView(train.points.first().minute, train.points.last().minute);
+    // The rows it runs over, in the scrolled rows' own distances.
+    const auto [top, bottom] = std::minmax_element(train.points.cbegin(), train.points.cend(),
+                                                   [](const GraphPoint &a, const GraphPoint &b) { return a.row < b.row; });
+    const QList<GraphRow> &rows = m_content.graph().rows;
+    const int first = int(rows[top->row].y * yScale());
+    const int last = int(std::ceil(rows[bottom->row].y * yScale())) + 2 * GraphLayout::kMargin;
+    QScrollBar *down = verticalScrollBar();
+    if (last > down->value() + rowsAreaHeight())
+        down->setValue(last - rowsAreaHeight());
+    if (first < down->value())
+        down->setValue(first);
     viewport()->update();
 }
 

@@ -28,6 +28,8 @@ public:
     void setGraph(LineGraph graph);
     const GraphContent &content() const { return m_content; }
     void setSelectedLine(std::optional<int> line);
+    // Scrolls, where needed, so that the selected train's line shows; keeps the zoom.
+    void showSelectedTrain();
     // Where the tooltip over a train gets its text, by the train's index in the graph.
     void setToolTipOf(std::function<QString(int train)> toolTipOf);
 
