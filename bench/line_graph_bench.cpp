@@ -2,7 +2,10 @@
 // 2,000-train document without and with four loaded timetables of 2,000
 // trains (with the source view shown, and with the graph shown, when the
 // graph is drawn up again as well), and painting the whole day of all five
-// at a screen's size. Processor times, medians.
+// at a screen's size, for a day of copies of one timetable (whose trains
+// zigzag) and for a day of linked timetables (whose trains agree along the
+// line), and a step of a drag over the rest painted before. Processor
+// times, medians.
 #include "app_fixture.h"
 #include "bench_support.h"
 #include "document/file_bytes.h"
@@ -103,8 +106,23 @@ void timePainting(const char *day, const QList<QStringList> &documents)
         QPainter painter(&image);
         paintLineGraph(painter, content, frame, font);
     });
-    std::printf("painting the whole day of five %s timetables (%lld trains on the graph, %dx%d): %.3f ms\n",
-                day, qlonglong(trains), image.width(), image.height(), paint);
+    // A step of a drag: the rest as painted before, the dragged train over it.
+    content.setSelectedLine(content.graph().trains[trains / 2].documentLine);
+    QImage unselected(image.size(), image.format());
+    {
+        QPainter painter(&unselected);
+        paintUnselectedTrains(painter, content, frame, font);
+    }
+    int shift = 0;
+    const double drag = medianMs(15, [&] {
+        content.setDragShift(++shift);
+        QPainter painter(&image);
+        painter.drawImage(0, 0, unselected);
+        paintSelectedTrain(painter, content, frame, font);
+    });
+    std::printf("painting the whole day of five %s timetables (%lld trains on the graph, %dx%d): %.3f ms, "
+                "a step of a drag: %.3f ms\n",
+                day, qlonglong(trains), image.width(), image.height(), paint, drag);
 }
 
 } // namespace

@@ -27,11 +27,11 @@ void markFindings(QList<GraphTrain> &trains, const QList<CrossTimetableFindings>
 {
     std::vector<std::vector<bool>> lines(std::size_t(findings.size())); // per timetable, per line
     for (qsizetype t = 0; t < findings.size(); ++t) {
-        for (const CrossFinding &finding : findings[t].findings()) {
-            std::vector<bool> &marked = lines[std::size_t(t)];
-            marked.resize(std::max(marked.size(), std::size_t(finding.line) + 1));
+        const QList<CrossFinding> &found = findings[t].findings(); // by line
+        std::vector<bool> &marked = lines[std::size_t(t)];
+        marked.resize(found.isEmpty() ? 0 : std::size_t(found.last().line) + 1);
+        for (const CrossFinding &finding : found)
             marked[std::size_t(finding.line)] = true;
-        }
     }
     for (GraphTrain &train : trains) {
         train.hasFinding = std::any_of(train.points.cbegin(), train.points.cend(), [&](const GraphPoint &point) {
@@ -39,6 +39,21 @@ void markFindings(QList<GraphTrain> &trains, const QList<CrossTimetableFindings>
             return t < lines.size() && std::size_t(point.line) < lines[t].size() && lines[t][std::size_t(point.line)];
         });
     }
+}
+
+// The trains by their first minute, then number; in the order given where both are equal.
+QList<GraphTrain> inTimeOrder(std::vector<GraphTrain> trains)
+{
+    std::vector<std::pair<std::pair<int, int>, int>> order; // what orders a train, and its index
+    order.reserve(trains.size());
+    for (std::size_t i = 0; i < trains.size(); ++i)
+        order.push_back({{trains[i].points.first().minute, trains[i].number}, int(i)});
+    std::sort(order.begin(), order.end());
+    QList<GraphTrain> ordered;
+    ordered.reserve(qsizetype(trains.size()));
+    for (const auto &[key, index] : order)
+        ordered.append(std::move(trains[std::size_t(index)]));
+    return ordered;
 }
 
 } // namespace
@@ -137,6 +152,27 @@ QStringList LineGraphBuilder::ownStations(const TimetableStatements &document) c
     return stations;
 }
 
+// The document's trains, then those only loaded timetables hold.
+std::vector<GraphTrain> LineGraphBuilder::documentTrains(const TimetableStatements &document, const std::vector<int> &places)
+{
+    std::vector<GraphTrain> trains;
+    trains.reserve(std::size_t(document.trains.size()) + m_groups.size());
+    std::vector<bool> joined(m_groups.size(), false);
+    for (int i = 0; i < document.trains.size(); ++i) {
+        GraphTrain train = documentTrain(document, i, places);
+        const int number = train.number;
+        if (document.trainWithNumber(number) == i && m_groupOf[number] >= 0)
+            joined[std::size_t(m_groupOf[number])] = true;
+        if (!train.points.isEmpty())
+            trains.push_back(std::move(train));
+    }
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        if (!joined[g] && !m_groups[g].train.points.isEmpty())
+            trains.push_back(m_groups[g].train);
+    }
+    return trains;
+}
+
 LineGraph LineGraphBuilder::build(const TimetableStatements &document, const QList<CrossTimetableFindings> &findings)
 {
     const std::vector<int> places = placesOn(m_line, document);
@@ -150,22 +186,7 @@ LineGraph LineGraphBuilder::build(const TimetableStatements &document, const QLi
         m_built.clear();
     }
     LineGraph graph;
-    std::vector<bool> joined(m_groups.size(), false);
-    for (int i = 0; i < document.trains.size(); ++i) {
-        GraphTrain train = documentTrain(document, i, places);
-        const int number = train.number;
-        if (document.trainWithNumber(number) == i && m_groupOf[number] >= 0)
-            joined[std::size_t(m_groupOf[number])] = true;
-        if (!train.points.isEmpty())
-            graph.trains.append(std::move(train));
-    }
-    for (std::size_t g = 0; g < m_groups.size(); ++g) {
-        if (!joined[g] && !m_groups[g].train.points.isEmpty())
-            graph.trains.append(m_groups[g].train);
-    }
-    std::stable_sort(graph.trains.begin(), graph.trains.end(), [](const GraphTrain &a, const GraphTrain &b) {
-        return std::pair(a.points.first().minute, a.number) < std::pair(b.points.first().minute, b.number);
-    });
+    graph.trains = inTimeOrder(documentTrains(document, places));
     graph.rows = graphRows(m_line, ownStations(document), first, last);
     spaceRows(graph.rows, graph.trains);
     markFindings(graph.trains, findings);

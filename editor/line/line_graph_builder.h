@@ -47,6 +47,7 @@ private:
     void groupLoaded();
     void finishGroups(int first);
     std::pair<int, int> placesNamed(const std::vector<int> &documentPlaces) const;
+    std::vector<GraphTrain> documentTrains(const TimetableStatements &document, const std::vector<int> &places);
     GraphTrain documentTrain(const TimetableStatements &document, int index, const std::vector<int> &places);
     QStringList ownStations(const TimetableStatements &document) const;
 

@@ -1,6 +1,9 @@
 #include "linegraph/graph_content.h"
 
 #include "linegraph/graph_frame.h"
+#include "occupancy/train_reading.h"
+
+#include <QHash>
 
 #include <QLineF>
 
@@ -33,11 +36,7 @@ void GraphContent::setGraph(LineGraph graph)
     for (qsizetype i = 0; i < m_graph.trains.size(); ++i)
         m_reach[i] = latest = std::max(latest, m_graph.trains[i].points.last().minute);
     preparePens();
-    m_labels.clear();
-    m_labels.reserve(m_graph.trains.size());
-    for (const GraphTrain &train : m_graph.trains)
-        m_labels << QStaticText(graphTrainLabel(train));
-    m_labelLaidOut.fill(false, m_graph.trains.size());
+    m_labels.assign(std::size_t(m_graph.trains.size()), std::nullopt);
     findSelectedTrain();
 }
 
@@ -47,14 +46,16 @@ void GraphContent::preparePens()
     m_plainPens.clear();
     m_plainPenOf.clear();
     m_plainPenOf.reserve(m_graph.trains.size());
+    // What a train's pen depends on: its category, its finding and whose it is.
+    QHash<int, int> penOf;
     for (const GraphTrain &train : m_graph.trains) {
-        const GraphTrainPen pen(train, train.hasFinding, GraphTrainPen::Plain);
-        qsizetype at = m_plainPens.indexOf(pen);
-        if (at < 0) {
-            at = m_plainPens.size();
-            m_plainPens << pen;
+        const int key = int(categoryOf(train.typeIndex)) * 4 + (train.hasFinding ? 2 : 0) + (train.ofDocument() ? 1 : 0);
+        auto at = penOf.constFind(key);
+        if (at == penOf.cend()) {
+            at = penOf.insert(key, int(m_plainPens.size()));
+            m_plainPens << GraphTrainPen(train, train.hasFinding, GraphTrainPen::Plain);
         }
-        m_plainPenOf << int(at);
+        m_plainPenOf << *at;
     }
 }
 
@@ -62,14 +63,15 @@ const QStaticText &GraphContent::label(int train, const QFont &font) const
 {
     if (font != m_labelFont) {
         m_labelFont = font;
-        m_labelLaidOut.fill(false);
+        std::fill(m_labels.begin(), m_labels.end(), std::nullopt);
     }
-    if (!m_labelLaidOut[train]) {
-        m_labels[train].setPerformanceHint(QStaticText::AggressiveCaching);
-        m_labels[train].prepare(QTransform(), font);
-        m_labelLaidOut[train] = true;
+    std::optional<QStaticText> &label = m_labels[std::size_t(train)];
+    if (!label) {
+        label.emplace(graphTrainLabel(m_graph.trains[train]));
+        label->setPerformanceHint(QStaticText::AggressiveCaching);
+        label->prepare(QTransform(), font);
     }
-    return m_labels[train];
+    return *label;
 }
 
 void GraphContent::setSelectedLine(std::optional<int> line)
@@ -84,6 +86,7 @@ void GraphContent::findSelectedTrain()
         return m_selectedLine && train.ofDocument() && train.documentLine == *m_selectedLine;
     });
     m_selectedTrain = found == m_graph.trains.cend() ? -1 : int(found - m_graph.trains.cbegin());
+    ++m_revision;
 }
 
 std::pair<qsizetype, qsizetype> GraphContent::trainsBetween(double first, double last) const

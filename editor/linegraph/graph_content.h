@@ -9,6 +9,7 @@
 #include <QStaticText>
 
 #include <optional>
+#include <vector>
 #include <utility>
 
 namespace tgx {
@@ -37,6 +38,8 @@ public:
     void setSelectedLine(std::optional<int> line);
     std::optional<int> selectedLine() const { return m_selectedLine; }
     int selectedTrain() const { return m_selectedTrain; } // -1 for none
+    // Grows whenever the graph or the selected train changes.
+    quint64 revision() const { return m_revision; }
     // The minutes the selected train is being dragged by (0: no drag).
     void setDragShift(int minutes) { m_dragShift = minutes; }
     int dragShift() const { return m_selectedTrain >= 0 ? m_dragShift : 0; }
@@ -56,13 +59,13 @@ private:
     LineGraph m_graph;
     QList<GraphTrainPen> m_plainPens;
     QList<int> m_plainPenOf;
-    // Laid out when first painted, again when the font changes.
-    mutable QList<QStaticText> m_labels;
-    mutable QList<bool> m_labelLaidOut;
+    // Made and laid out when first painted, again when the font changes.
+    mutable std::vector<std::optional<QStaticText>> m_labels;
     mutable QFont m_labelFont;
     QList<int> m_reach; // per train: the latest last minute of it and those before it
     std::optional<int> m_selectedLine;
     int m_selectedTrain = -1;
+    quint64 m_revision = 0;
     int m_dragShift = 0;
 };
 

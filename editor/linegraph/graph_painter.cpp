@@ -64,7 +64,8 @@ public:
         m_base = m_p.worldTransform();
     }
 
-    void paint()
+    // All but the selected train.
+    void paintUnselected()
     {
         m_p.save();
         m_p.setClipRect(m_timeArea);
@@ -76,6 +77,19 @@ public:
         TimeAxis{m_grid, 1, 1}.paintLabels(m_p, QRect(m_timeArea.left(), 0, m_timeArea.width(),
                                                        GraphLayout::kHeaderHeight), m_metrics);
         paintNames();
+    }
+
+    // The selected train over the rest, in the time area only.
+    void paintSelectedLayer()
+    {
+        const int selected = m_content.selectedTrain();
+        if (selected < 0)
+            return;
+        m_p.save();
+        m_p.setClipRect(m_timeArea);
+        m_p.setRenderHint(QPainter::Antialiasing, true);
+        paintSelected(selected);
+        m_p.restore();
     }
 
 private:
@@ -92,7 +106,7 @@ private:
 
     // The trains within the shown part of the day, and again one day to the
     // left those running past midnight, their lines gathered by pen and drawn
-    // pen by pen, then their labels; the selected one last, on top.
+    // pen by pen, then their labels.
     void paintTrains()
     {
         const double first = m_grid.minuteAt(m_timeArea.left());
@@ -118,9 +132,6 @@ private:
         }
         for (const Texts &texts : m_texts)
             paintTexts(texts, m_content.plainPens()[texts.pen]);
-        m_p.setRenderHint(QPainter::Antialiasing, true);
-        if (selected >= 0)
-            paintSelected(selected);
         m_p.setRenderHint(QPainter::Antialiasing, false);
     }
 
@@ -220,13 +231,17 @@ private:
     QLineF numberStretch() const
     {
         QLineF longest;
+        double longestSquared = 0;
         for (std::size_t i = 1; i < m_points.size(); ++i) {
-            const QLineF stretch(m_points[i - 1], m_points[i]);
-            if (stretch.dy() != 0 && stretch.length() > longest.length())
-                longest = stretch;
+            const QPointF step = m_points[i] - m_points[i - 1];
+            const double squared = QPointF::dotProduct(step, step);
+            if (step.y() != 0 && squared > longestSquared) {
+                longest = QLineF(m_points[i - 1], m_points[i]);
+                longestSquared = squared;
+            }
         }
         const double angle = std::atan2(longest.dy(), longest.dx());
-        if (longest.length() < m_averageCharWidth * 6 || std::abs(angle) > kSteepestLabel)
+        if (longestSquared < std::pow(m_averageCharWidth * 6, 2) || std::abs(angle) > kSteepestLabel)
             return {};
         return longest;
     }
@@ -306,7 +321,19 @@ private:
 
 void paintLineGraph(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
 {
-    GraphPainting(painter, content, frame, font).paint();
+    GraphPainting painting(painter, content, frame, font);
+    painting.paintUnselected();
+    painting.paintSelectedLayer();
+}
+
+void paintUnselectedTrains(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
+{
+    GraphPainting(painter, content, frame, font).paintUnselected();
+}
+
+void paintSelectedTrain(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
+{
+    GraphPainting(painter, content, frame, font).paintSelectedLayer();
 }
 
 } // namespace tgx

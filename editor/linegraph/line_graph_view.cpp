@@ -112,8 +112,26 @@ int LineGraphView::verticalStep() const
 
 void LineGraphView::paintEvent(QPaintEvent *)
 {
+    const GraphFrame now = frame();
+    const QFont font = viewFont();
+    paintUnselectedLayer(now, font);
     QPainter painter(viewport());
-    paintLineGraph(painter, m_content, frame(), viewFont());
+    painter.drawPixmap(0, 0, m_unselected);
+    paintSelectedTrain(painter, m_content, now, font);
+}
+
+void LineGraphView::paintUnselectedLayer(const GraphFrame &now, const QFont &font)
+{
+    const auto paintedFor = std::tuple(m_content.revision(), now.size, now.grid.origin(), now.grid.pixelsPerMinute(),
+                                       now.yScale, now.scroll);
+    if (paintedFor == m_unselectedFor && !m_unselected.isNull())
+        return;
+    const qreal ratio = viewport()->devicePixelRatioF();
+    m_unselected = QPixmap(now.size * ratio);
+    m_unselected.setDevicePixelRatio(ratio);
+    QPainter painter(&m_unselected);
+    paintUnselectedTrains(painter, m_content, now, font);
+    m_unselectedFor = paintedFor;
 }
 
 void LineGraphView::resizeEvent(QResizeEvent *event)

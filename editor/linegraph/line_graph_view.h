@@ -4,7 +4,10 @@
 #include "linegraph/graph_frame.h"
 #include "occupancy/train_drag_area.h"
 
+#include <QPixmap>
+
 #include <functional>
+#include <tuple>
 #include <optional>
 
 namespace tgx {
@@ -55,12 +58,17 @@ protected:
 private:
     void createSaveAction();
     double yScale() const;
+    void paintUnselectedLayer(const GraphFrame &now, const QFont &font);
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;
     const FileStore &m_store;
     GraphContent m_content;
     std::function<QString(int)> m_toolTipOf;
+    // Everything but the selected train as last painted, and for what: a
+    // drag repaints only the train it moves.
+    QPixmap m_unselected;
+    std::tuple<quint64, QSize, double, double, double, int> m_unselectedFor;
 };
 
 } // namespace tgx
