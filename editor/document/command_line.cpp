@@ -1,6 +1,7 @@
 #include "document/command_line.h"
 
 #include "document/program_version.h"
+#include "printing/sheet_kinds.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -17,6 +18,7 @@ const QString kUsage = QStringLiteral(
     "         tgxeditor --check soubor...\n"
     "         tgxeditor --export-csv grafikon.46g tabulka.csv\n"
     "         tgxeditor --import-csv tabulka.csv grafikon.46g\n"
+    "         tgxeditor --print list grafikon.46g soubor.pdf\n"
     "\n"
     "Editor grafikonů pro simulátory Zelto Edice 246.\n"
     "\n"
@@ -28,8 +30,9 @@ const QString kArguments = QStringLiteral(
     "                  jehož název začíná znakem „-“\n"
     "\n"
     "Návratový kód: 0 bez chyby a bez nálezů, 1 kontrola našla nálezy,\n"
-    "2 soubor nelze přečíst nebo je příkaz zadaný chybně; u tabulek také když\n"
-    "soubor nelze zapsat nebo je řádek tabulky odmítnut (pak se nezapíše nic).\n");
+    "2 soubor nelze přečíst nebo je příkaz zadaný chybně; u tabulek a tisku také\n"
+    "když soubor nelze zapsat, u tabulek i když je řádek tabulky odmítnut (pak se\n"
+    "nezapíše nic).\n");
 const QString kUnknownOption =
     QStringLiteral("Volbu „%1“ TGX editor nezná. Přehled voleb vypíše „tgxeditor --help“.\n");
 const QString kWrongOption =
@@ -37,12 +40,14 @@ const QString kWrongOption =
 const QString kTwoFiles = QStringLiteral("Zadejte za --%1 právě dva soubory: %2.\n");
 const QString kExportFiles = QStringLiteral("grafikon a tabulku");
 const QString kImportFiles = QStringLiteral("tabulku a grafikon");
+const QString kPrintFiles = QStringLiteral("Zadejte za --print list, grafikon a soubor PDF.\n");
+const QString kUnknownSheet = QStringLiteral("List „%1“ TGX editor nezná. Listy: %2.\n");
 const QString kNothingToCheck = QStringLiteral("Zadejte za --check alespoň jeden soubor ke kontrole.\n");
 const QString kOnlyFirstOpened =
     QStringLiteral("TGX editor pracuje s jedním grafikonem a otevírá jen první soubor. Neotevřeno: %1\n");
 
 // What an option asks of the program.
-enum class Request { Help, Version, Check, ExportTable, ImportTable };
+enum class Request { Help, Version, Check, ExportTable, ImportTable, Print };
 
 // One of the program's options, as --help lists it.
 struct Option {
@@ -68,6 +73,9 @@ const QList<Option> &options()
         {{QStringLiteral("import-csv")}, Request::ImportTable,
          QStringLiteral("připojí vlaky z tabulky CSV ke grafikonu a uloží\n"
                         "ho jako Uložit; odmítne-li řádek, nezapíše nic")},
+        {{QStringLiteral("print")}, Request::Print,
+         QStringLiteral("vytiskne list grafikonu do souboru PDF bez okna;\n"
+                        "list je jeden z: %1").arg(sheetOptions())},
     };
     return table;
 }
@@ -83,7 +91,7 @@ QString shownNames(const QStringList &names)
 
 CommandLine stopWith(int exitCode, const QString &message)
 {
-    return {QString(), {}, message, exitCode, std::nullopt};
+    return {QString(), {}, message, exitCode, std::nullopt, std::nullopt};
 }
 
 // The editor holds one document, so the first file opens and the others are named.
@@ -119,6 +127,18 @@ CommandLine tableFiles(bool importing, const QStringList &files)
     return commandLine;
 }
 
+// The sheet and the two files of --print.
+CommandLine printFiles(const QStringList &arguments)
+{
+    if (arguments.size() != 3)
+        return stopWith(kUsageError, kPrintFiles);
+    if (!sheetOfOption(arguments[0]))
+        return stopWith(kUsageError, kUnknownSheet.arg(arguments[0], sheetOptions()));
+    CommandLine commandLine;
+    commandLine.printFiles = PrintFiles{arguments[0], arguments[1], arguments[2]};
+    return commandLine;
+}
+
 CommandLine wrongOptions(const QCommandLineParser &parser)
 {
     const QStringList unknown = parser.unknownOptionNames();
@@ -150,6 +170,8 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
         case Request::ExportTable:
         case Request::ImportTable:
             return tableFiles(option.request == Request::ImportTable, parser.positionalArguments());
+        case Request::Print:
+            return printFiles(parser.positionalArguments());
         }
     }
     return fileToOpen(parser.positionalArguments(), workingDirectory);
@@ -166,6 +188,18 @@ bool answersOnTerminal(int argc, char *argv[])
                             [&](const QString &name) { return shownNames({name}) == argument; }))
                 return true;
         }
+    }
+    return false;
+}
+
+bool printsOnTerminal(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == u"--")
+            return false;
+        if (argument == u"--print")
+            return true;
     }
     return false;
 }

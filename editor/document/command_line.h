@@ -18,6 +18,13 @@ struct TableFiles {
     QString to;
 };
 
+// --print SHEET TIMETABLE OUT.pdf: the sheet's option name and the files, as given.
+struct PrintFiles {
+    QString sheet;
+    QString timetable;
+    QString pdf;
+};
+
 // What the command line asks of the program, once Qt has taken its own
 // options (-platform, -style, ...) out of it.
 struct CommandLine {
@@ -26,6 +33,7 @@ struct CommandLine {
     QString message;             // for the terminal: help, version, a wrong option, files left unopened
     std::optional<int> exitCode; // set when the program ends at once, without a window
     std::optional<TableFiles> tableFiles; // for --export-csv and --import-csv
+    std::optional<PrintFiles> printFiles; // for --print
 };
 
 // Reads the arguments (the program's name first); a relative path is taken
@@ -36,6 +44,10 @@ CommandLine readCommandLine(const QStringList &arguments, const QString &working
 // checking files, writing or reading a train table), which opens no window and so needs no display: the
 // program then makes a QCoreApplication only.
 bool answersOnTerminal(int argc, char *argv[]);
+
+// Whether the arguments ask for a printed sheet, which lays out text and so
+// needs fonts, though no display.
+bool printsOnTerminal(int argc, char *argv[]);
 
 // What --help prints.
 QString helpText();

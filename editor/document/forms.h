@@ -6,12 +6,13 @@
 #include "editing/repeat_train_dialog.h"
 #include "help/about_dialog.h"
 #include "help/help_window.h"
+#include "printing/print_preview_dialog.h"
 #include "trains/train_dialog.h"
 
 namespace tgx {
 
 // The program's windows, created in the order TA0 to TA4 and then the repeat
-// dialog; each lives until the program ends, and closing a dialog only hides it.
+// dialog and the print preview; each lives until the program ends, and closing a dialog only hides it.
 class Forms {
 public:
     Forms(Prompts &prompts, const FileStore &store);
@@ -26,6 +27,7 @@ public:
     TA3 A3; // About
     TA4 A4; // train dialog
     RepeatTrainDialog A5; // repeat dialog "Opakovat vlak"
+    PrintPreviewDialog A6; // print preview "Tisk"
 };
 
 } // namespace tgx

@@ -231,6 +231,16 @@ void TA0::K2Click()
     m_prompts.inform(importedMessage(imported->count));
 }
 
+void TA0::K4Click()
+{
+    openDialog(m_print);
+}
+
+const GraphContent &TA0::lineGraph()
+{
+    return m_L2->currentGraph();
+}
+
 void TA0::E3Click()
 {
     const auto line = selectedTrainLine();

@@ -23,6 +23,7 @@ class ErrorGuard;
 class FileStore;
 class FindBar;
 class FindingsPane;
+class GraphContent;
 class LineGraphPage;
 class OccupancyChart;
 class RepeatTrainDialog;
@@ -47,6 +48,7 @@ public:
 
     // The dialogs, created after the main window.
     void setForms(TA1 *properties, QWidget *help, QWidget *about, TA4 *train, RepeatTrainDialog *repeat);
+    void setPrintPreview(QWidget *preview) { m_print = preview; }
 
     DocumentLines &lines() { return m_lines; }
     DocumentState &state() { return m_state; }
@@ -78,6 +80,7 @@ public:
     void G7Click(); // Track occupancy view
     void K1Click(); // Export to a table
     void K2Click(); // Import from a table
+    void K4Click(); // Print
     void L0Click(); // Line graph view
 
     // Opens a file as Open does after its dialog, inside Open's guard: for
@@ -89,6 +92,9 @@ public:
     // Offers the unsaved work of an editor that ended without closing; true
     // when it was taken.
     bool offerRecovery();
+
+    // The line's graph as its view holds it, up to date: what "Tisk..." prints.
+    const GraphContent &lineGraph();
 
     QMenu *createPopupMenu() override; // the window's context menu
 
@@ -166,6 +172,7 @@ private:
     QWidget *m_about = nullptr;
     TA4 *m_train = nullptr;
     RepeatTrainDialog *m_repeat = nullptr;
+    QWidget *m_print = nullptr;     // the print preview "Tisk"
     FindBar *m_H3 = nullptr;        // find bar above the views
     OccupancyChart *m_G9 = nullptr; // track occupancy view
     LineGraphPage *m_L2 = nullptr;  // the line's graph view with its row of lines and loaded timetables

@@ -102,6 +102,10 @@ void TA0::createMenus()
     separator(D1, "K0");
     D1->addAction(command("K1", QStringLiteral("Exportovat do tabulky..."), &TA0::K1Click, QStringLiteral("Error 00K1")));
     D1->addAction(command("K2", QStringLiteral("Importovat z tabulky..."), &TA0::K2Click, QStringLiteral("Error 00K2")));
+    separator(D1, "K3");
+    QAction *K4 = command("K4", QStringLiteral("Tisk..."), &TA0::K4Click, QStringLiteral("Error 00K4"));
+    K4->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    D1->addAction(K4);
     makeMenusKeyboardReachable(*D0);
 }
 

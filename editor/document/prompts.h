@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace tgx {
 
 // What a file dialog is opened with.
@@ -40,6 +42,9 @@ public:
     // An open dialog choosing one file or several; empty when it was cancelled.
     virtual QStringList openFileNames(const FileDialogRequest &request) = 0;
     virtual std::optional<ChosenFile> saveFile(const FileDialogRequest &request) = 0;
+    // The standard print dialog, set up from and setting printer (a file
+    // too); true when the user chose to print.
+    virtual bool choosePrinter(QPrinter &printer) = 0;
     // saveFile for callers to whom the filter means nothing.
     std::optional<QString> saveFileName(const FileDialogRequest &request)
     {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace tgx {
 
@@ -83,6 +84,12 @@ std::optional<ChosenFile> QtPrompts::saveFile(const FileDialogRequest &request)
     if (!path)
         return std::nullopt;
     return ChosenFile{*path, filter};
+}
+
+bool QtPrompts::choosePrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, activeParent());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace tgx

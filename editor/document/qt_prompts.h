@@ -14,6 +14,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
     QStringList openFileNames(const FileDialogRequest &request) override;
     std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
+    bool choosePrinter(QPrinter &printer) override;
 };
 
 } // namespace tgx

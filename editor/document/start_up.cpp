@@ -7,6 +7,7 @@
 #include "document/tool_bar_images.h"
 #include "exchange/table_command_line.h"
 #include "occupancy/timetable_check.h"
+#include "printing/print_command.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,6 +60,8 @@ int runOnTerminal()
     DiskFileStore store;
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (commandLine.printFiles)
+        return printCommand(*commandLine.printFiles, store, err);
     if (const auto &table = commandLine.tableFiles) {
         return table->importing ? importTableCommand(table->from, table->to, store, err)
                                 : exportTableCommand(table->from, table->to, store, err);

@@ -12,8 +12,8 @@ class TA0;
 // Answers the command line on the terminal, once the application object
 // exists: help, version, a wrong option, or checking the files named after
 // --check (the findings on standard output, an unreadable file on standard
-// error), or writing or reading the train table of --export-csv and
-// --import-csv. The exit code.
+// error), writing or reading the train table of --export-csv and
+// --import-csv, or printing the sheet of --print. The exit code.
 int runOnTerminal();
 
 // Installs Qt's own Czech texts (standard buttons, file dialogs, the text

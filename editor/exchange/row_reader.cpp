@@ -141,9 +141,12 @@ void RowReader::readRun(Row &row, Column station, const QString &ownStation, Run
 {
     const QString name = row.value(station);
     run.ownStationEnd = name == ownStation;
-    if (run.ownStationEnd || name.isEmpty())
+    // An empty cell names the specified neighbour while header line 7, which
+    // the dialog lists for it, is empty too; otherwise nothing is chosen.
+    const std::optional<int> code = neighbourCode(m_simulator, name, m_specifiedNeighbour);
+    if (run.ownStationEnd || (name.isEmpty() && !code))
         return;
-    run.station = neighbourCode(m_simulator, name, m_specifiedNeighbour);
+    run.station = code;
     if (!run.station)
         row.refuse(station, kUnknownStation.arg(name));
     const auto setTime = [](std::optional<int> minutes, std::optional<int> &hour, std::optional<int> &minute) {

@@ -40,12 +40,17 @@ QString saveQuestion(const DocumentLines &lines)
 
 } // namespace
 
+QStringList timetableFileLines(const QString &path, const FileStore &store)
+{
+    StringTextBuffer buffer(FileBytes::toText(store.read(path)));
+    return DocumentLines(buffer).allLines();
+}
+
 int exportTableCommand(const QString &timetablePath, const QString &tablePath, const FileStore &store,
                        QTextStream &errors)
 {
     return reportingFailures(errors, [&] {
-        StringTextBuffer buffer(FileBytes::toText(store.read(timetablePath)));
-        store.write(tablePath, exportTrainTable(DocumentLines(buffer).allLines()));
+        store.write(tablePath, exportTrainTable(timetableFileLines(timetablePath, store)));
         return kTableDone;
     });
 }

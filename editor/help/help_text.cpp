@@ -98,7 +98,7 @@ const HelpSection kSections[] = {
       QStringLiteral("Editace -> Seřadit vlaky podle času seřadí vlaky podle příjezdu do vlastní stanice, u výchozích vlaků podle odjezdu. Vlaky se stejným časem zůstanou v původním pořadí, nečitelné záznamy se přesunou na konec a prázdné řádky zůstanou na svém místě.")}},
     {QStringLiteral("Ovládání z klávesnice"),
      {QStringLiteral("Klávesa F10 otevře nabídku Soubor; šipkami přejdete na další nabídky a příkazy. Každá nabídka má v názvu podtržené písmeno: klávesa Alt s tímto písmenem ji otevře (Alt+S otevře nabídku Soubor) a v otevřené nabídce zvolí příkaz jeho podtržené písmeno."),
-      QStringLiteral("Soubor -> Uložit jako... (Ctrl+Shift+S), Soubor -> Vlastnosti... (Alt+Enter), Editace -> Seřadit vlaky podle času (Ctrl+Shift+T)."),
+      QStringLiteral("Soubor -> Uložit jako... (Ctrl+Shift+S), Soubor -> Vlastnosti... (Alt+Enter), Soubor -> Tisk... (Ctrl+P), Editace -> Seřadit vlaky podle času (Ctrl+Shift+T)."),
       QStringLiteral("Zobrazit -> Grafikon (Ctrl+1), Zobrazit -> Zdrojový kód (Ctrl+2), Zobrazit -> Obsazení kolejí (Ctrl+3 nebo F6)."),
       QStringLiteral("Pole pro hledání (Ctrl+F) hledá v tom zobrazení, které je právě vidět: v seznamu a v obsazení kolejí vybere nalezený vlak, ve zdrojovém kódu označí jeho řádek. Esc pole skryje, ať je kurzor kdekoli v hlavním okně. Nový grafikon a otevření souboru pole skryjí a hledaný text vymažou."),
       QStringLiteral("V okně Opakovat vlak zavře Esc okno stejně jako tlačítko Storno.")}},
@@ -120,6 +120,10 @@ const HelpSection kSections[] = {
      {QStringLiteral("Soubor -> Exportovat do tabulky... zapíše vlaky grafikonu do tabulky CSV, jeden vlak na řádek: druh, číslo, stanice a časy příjezdu i odjezdu, kolej, průjezdy, deset vozů a poznámku. Tabulka se otevře poklepáním v LibreOffice Calc i v Excelu."),
       QStringLiteral("Soubor -> Importovat z tabulky... připojí vlaky z tabulky za poslední řádek grafikonu jedním krokem, který vrátí Editace -> Zpět. Sloupce se poznají podle názvů v prvním řádku a mohou stát v libovolném pořadí; čas může být 5:26, 05:26:00 i 5:26 AM, číslo vozu i bez úvodních nul. Každý řádek se kontroluje jako v okně Přidat vlak. Odmítne-li se jediný řádek, nepřipojí se nic a zpráva vypíše řádek, sloupec a důvod."),
       QStringLiteral("Bez okna: tgxeditor --export-csv GRAFIKON.46g TABULKA.csv zapíše tabulku, tgxeditor --import-csv TABULKA.csv GRAFIKON.46g připojí vlaky a grafikon uloží jako Soubor -> Uložit. Program skončí kódem 0, nebo 2, když soubor nejde přečíst či zapsat nebo je řádek tabulky odmítnut.")}},
+    {QStringLiteral("Tisk"),
+     {QStringLiteral("Soubor -> Tisk... (Ctrl+P) otevře náhled tisku. V poli List zvolíte, co se vytiskne: Odjezdy (vlaky, které z vlastní stanice odjíždějí, podle času odjezdu), Příjezdy (vlaky, které do ní přijíždějí, podle času příjezdu), Seznam vlaků (řádky seznamu v pořadí grafikonu), Obsazení kolejí nebo Grafikon trati. Odjezdy a příjezdy uvádějí čas, vlak, sousední stanici, kolej, průjezd a poznámku; vlaky ve stejné minutě zůstanou v pořadí grafikonu a záznamy, které nelze přečíst, se nevytisknou."),
+      QStringLiteral("Obsazení kolejí a grafikon trati se rozdělí na strany po hodinách tak, aby byl čitelný i dvouminutový pobyt; obsazení kolejí má na každé straně legendu. Každá strana má v záhlaví simulátor, název grafikonu a datum tisku a v zápatí strana n z m."),
+      QStringLiteral("Tlačítko Tisknout... otevře obvyklé okno tisku; tiskem do souboru vznikne dokument PDF. Bez okna: tgxeditor --print LIST GRAFIKON.46g SOUBOR.pdf, kde LIST je odjezdy, prijezdy, seznam nebo obsazeni. Program skončí kódem 0, nebo 2, když soubor nejde přečíst či zapsat nebo je list neznámý.")}},
 };
 
 void appendUnderlined(QStringList &lines, const QString &heading, QChar mark)

@@ -163,8 +163,21 @@ void LineGraphPage::refreshGraph()
     m_view->setVisible(simulator);
     m_noSimulator->setVisible(!simulator);
     m_graphStale = !isVisible();
+    if (!m_graphStale)
+        drawUpGraph();
+}
+
+const GraphContent &LineGraphPage::currentGraph()
+{
     if (m_graphStale)
-        return;
+        drawUpGraph();
+    return m_view->content();
+}
+
+void LineGraphPage::drawUpGraph()
+{
+    const bool simulator = m_document.simulator >= 0;
+    m_graphStale = false;
     checkLoaded();
     m_view->setGraph(simulator ? m_builder.build(m_document, m_findings) : LineGraph());
 }

@@ -16,6 +16,7 @@ namespace tgx {
 
 class ErrorGuard;
 class FileStore;
+class GraphContent;
 class LineGraphRow;
 class LineGraphView;
 class Prompts;
@@ -45,6 +46,9 @@ public:
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 
     LineGraphView &view() { return *m_view; }
+    // The graph of the chosen line as the view shows it, drawn up now when
+    // the view is hidden and so has not followed the latest changes.
+    const GraphContent &currentGraph();
     LoadedTimetables &loaded() { return m_loaded; }
 
 signals:
@@ -64,6 +68,7 @@ private:
     void gatherTimetables();
     void offerLines();
     void refreshGraph();
+    void drawUpGraph();
     void checkLoaded();
     int chosenLine() const;
     QString toolTipOf(int train) const;

@@ -19,6 +19,7 @@ const QColor kMinorLine(232, 232, 232);
 const QColor kText(0, 0, 0);
 
 constexpr int kLabelPadding = 3;
+constexpr double kEdgeTolerance = 1e-9; // of a label step: rounding, not a scrolled-away mark
 constexpr int kMinorSteps[] = {1, 2, 5, 10, 15, 30}; // minutes between the lines inside an hour
 constexpr double kMinorSpacing = 12;                 // pixels the minor lines need at least
 constexpr int kClockLabelSteps[] = {1, 2, 5, 10, 15, 30, 60}; // minutes between times written as "06:30"
@@ -68,8 +69,11 @@ void TimeAxis::paintLabels(QPainter &painter, const QRect &header, const QFontMe
     painter.drawLine(header.bottomLeft(), header.bottomRight());
     const LabelStep step = labelStep(grid.pixelsPerMinute(), finestLabel, metrics);
     const int baseline = header.top() + (header.height() + metrics.ascent() - metrics.descent()) / 2;
-    // A time whose mark is scrolled away is not written, so no cut-off text shows.
-    const int first = std::max(0, int(std::ceil(grid.minuteAt(header.left()) / step.minutes)) * step.minutes);
+    // A time whose mark is scrolled away is not written, so no cut-off text
+    // shows; one whose mark stands on the left edge is, whatever the rounding
+    // of the minute there (a printed page begins at a whole hour).
+    const double leftStep = grid.minuteAt(header.left()) / step.minutes;
+    const int first = std::max(0, int(std::ceil(leftStep - kEdgeTolerance)) * step.minutes);
     painter.save();
     painter.setClipRect(header);
     for (int minute = first; minute < kMinutesPerDay && grid.x(minute) <= header.right(); minute += step.minutes) {

@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(tree, (QStringList{
             "D1=Soubor", "D2=Nový@Ctrl+N", "D3=Otevřít...@Ctrl+O", "D4=Uložit@Ctrl+S", "D5=Uložit jako...@Ctrl+Shift+S",
             "D6=-", "D7=Export", "D8=Vlastnosti...@Alt+Return@Alt+Enter", "D9=-", "E0=Konec", "J0=-", "J1=Nedávné soubory", "K0=-",
-            "K1=Exportovat do tabulky...", "K2=Importovat z tabulky...",
+            "K1=Exportovat do tabulky...", "K2=Importovat z tabulky...", "K3=-", "K4=Tisk...@Ctrl+P",
             "E1=Editace", "E2=Přidat vlak...@F2", "E3=Upravit vlak...@F5", "E4=Odebrat vlak    @Del",
             "G0=-", "G1=Zpět@Ctrl+Z", "G2=Znovu@Ctrl+Y@Ctrl+Shift+Z", "G3=Kopírovat vlak...@Ctrl+D",
             "G4=Opakovat vlak...@Ctrl+R", "G5=Najít vlak...@Ctrl+F", "G6=Seřadit vlaky podle času@Ctrl+Shift+T",

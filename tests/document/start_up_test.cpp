@@ -118,6 +118,16 @@ private slots:
                                               << QStringList{"--export-csv", "dva soubory"};
         QTest::newRow("import with three files") << QStringList{"--import-csv", "a.csv", "b.46g", "c.46g"}
                                                  << QString() << 2 << QStringList{"--import-csv", "dva soubory"};
+        QTest::newRow("help names --print and its sheets") << QStringList{"--help"} << QString() << 0
+                                                           << QStringList{"--print", "odjezdy, prijezdy, seznam, obsazeni"};
+        QTest::newRow("print with two files") << QStringList{"--print", "odjezdy", "a.46g"} << QString() << 2
+                                              << QStringList{"--print", "list, grafikon a soubor PDF"};
+        QTest::newRow("print an unknown sheet") << QStringList{"--print", "odjezd", "a.46g", "a.pdf"} << QString()
+                                                << 2 << QStringList{"„odjezd“", "odjezdy, prijezdy"};
+        QTest::newRow("print the line's graph, which needs the window")
+            << QStringList{"--print", "grafikon", "a.46g", "a.pdf"} << QString() << 2 << QStringList{"„grafikon“"};
+        QTest::newRow("print a sheet") << QStringList{"--print", "seznam", "a.46g", "a.pdf"} << QString() << -1
+                                       << QStringList{};
     }
 
     void commandLine()

@@ -22,6 +22,7 @@ const QStringList kHeadings = {
     QStringLiteral("Výsledek příkazů"),
     QStringLiteral("Grafikon trati"),
     QStringLiteral("Tabulky CSV"),
+    QStringLiteral("Tisk"),
 };
 
 // The guide's first 83 lines, as they were before the occupancy section came

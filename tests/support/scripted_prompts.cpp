@@ -1,5 +1,7 @@
 #include "scripted_prompts.h"
 
+#include <QPrinter>
+
 namespace tgx::test {
 
 QStringList ScriptedPrompts::messages() const
@@ -20,6 +22,7 @@ void ScriptedPrompts::reset()
     m_answers.clear();
     m_files.clear();
     m_fileLists.clear();
+    m_prints.clear();
 }
 
 void ScriptedPrompts::inform(const QString &text)
@@ -92,6 +95,22 @@ QStringList ScriptedPrompts::openFileNames(const FileDialogRequest &request)
 std::optional<ChosenFile> ScriptedPrompts::saveFile(const FileDialogRequest &request)
 {
     return nextFile(QStringLiteral("save: "), request);
+}
+
+bool ScriptedPrompts::choosePrinter(QPrinter &printer)
+{
+    shown << QStringLiteral("print");
+    if (m_prints.empty()) {
+        unexpected << QStringLiteral("print");
+        return false;
+    }
+    const QString path = m_prints.front();
+    m_prints.pop_front();
+    if (path.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return true;
 }
 
 } // namespace tgx::test

@@ -27,10 +27,16 @@ public:
     // list cancels it. Shown as "open files: <filter>".
     void chooseFiles(const QStringList &paths) { m_fileLists.push_back(paths); }
     QList<FileDialogRequest> fileRequests; // every file dialog, in order
+    // The answer of the next print dialog: print to the PDF file at path, as
+    // the dialog's "print to file" does, or cancel (empty). Shown as "print".
+    void answerPrintDialog(const QString &path) { m_prints.push_back(path); }
 
     // The texts of information boxes and error reports alone, in order.
     QStringList messages() const;
-    bool scriptUsedUp() const { return m_answers.empty() && m_files.empty() && m_fileLists.empty(); }
+    bool scriptUsedUp() const
+    {
+        return m_answers.empty() && m_files.empty() && m_fileLists.empty() && m_prints.empty();
+    }
     void reset();
 
     void inform(const QString &text) override;
@@ -40,6 +46,7 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest &request) override;
     QStringList openFileNames(const FileDialogRequest &request) override;
     std::optional<ChosenFile> saveFile(const FileDialogRequest &request) override;
+    bool choosePrinter(QPrinter &printer) override;
 
 private:
     Answer nextAnswer(const QString &text);
@@ -48,6 +55,7 @@ private:
     std::deque<Answer> m_answers;
     std::deque<ChosenFile> m_files;
     std::deque<QStringList> m_fileLists;
+    std::deque<QString> m_prints;
 };
 
 } // namespace tgx::test
