@@ -92,14 +92,15 @@ void LineGraphBuilder::groupLoaded()
     }
 }
 
-void LineGraphBuilder::finishGroups(int first)
+// A loaded train no document's train joins, drawn when first needed.
+const GraphTrain &LineGraphBuilder::groupTrain(Group &group)
 {
-    for (Group &group : m_groups) {
+    if (group.drawnFor != m_first) {
         m_stops = group.stops;
-        group.train = finishedTrain(group.first, m_stops, first);
+        group.train = finishedTrain(group.first, m_stops, m_first);
+        group.drawnFor = m_first;
     }
-    m_first = first;
-    m_built.clear();
+    return group.train;
 }
 
 // The first and last place on the line that any of the timetables names.
@@ -167,7 +168,7 @@ std::vector<GraphTrain> LineGraphBuilder::documentTrains(const TimetableStatemen
             trains.push_back(std::move(train));
     }
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
-        if (!joined[g] && !m_groups[g].train.points.isEmpty())
+        if (!joined[g] && !groupTrain(m_groups[g]).points.isEmpty())
             trains.push_back(m_groups[g].train);
     }
     return trains;
@@ -179,8 +180,10 @@ LineGraph LineGraphBuilder::build(const TimetableStatements &document, const QLi
     const auto [first, last] = placesNamed(places);
     if (last < 0)
         return {};
-    if (first != m_first)
-        finishGroups(first);
+    if (first != m_first) {
+        m_first = first;
+        m_built.clear();
+    }
     if (document.stations != m_documentStations) {
         m_documentStations = document.stations;
         m_built.clear();

@@ -35,7 +35,8 @@ private:
     struct Group {
         StatedTrain first; // the record the train is named after
         std::vector<TrainStop> stops;
-        GraphTrain train; // the train without the document
+        GraphTrain train;    // the train without the document
+        int drawnFor = -1;   // the first row's place train was drawn for
     };
     // A train of the document as the last build drew it.
     struct Built {
@@ -45,7 +46,7 @@ private:
     };
 
     void groupLoaded();
-    void finishGroups(int first);
+    const GraphTrain &groupTrain(Group &group);
     std::pair<int, int> placesNamed(const std::vector<int> &documentPlaces) const;
     std::vector<GraphTrain> documentTrains(const TimetableStatements &document, const std::vector<int> &places);
     GraphTrain documentTrain(const TimetableStatements &document, int index, const std::vector<int> &places);
