@@ -3,13 +3,12 @@
 #include "linegraph/graph_content.h"
 #include "linegraph/graph_frame.h"
 #include "linegraph/graph_train_pen.h"
+#include "linegraph/graph_train_texts.h"
 #include "occupancy/drag_label.h"
 #include "occupancy/time_axis.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStaticText>
-#include <QVarLengthArray>
 
 #include <QtMath>
 
@@ -32,23 +31,7 @@ constexpr int kNamePadding = 6;
 constexpr double kEndStroke = 14;          // the stroke to or from a station off the line
 constexpr double kNamesFrom = 1.5;         // pixels per minute from which stations off the line are named
 constexpr double kSteepestLabel = 1.2;     // radians: steeper lines carry no number
-constexpr double kLabelLift = 3;           // pixels between a line and its number
 constexpr qsizetype kSmoothTrains = 600;   // the most trains in view drawn antialiased
-
-// The name of a station off the line at a train's end.
-struct EndName {
-    QPointF at;   // the stroke's end
-    bool above;   // the name stands above it
-    const QString *station;
-};
-
-// What is written beside one train's line.
-struct Texts {
-    int train;
-    int pen; // among the content's plain pens
-    QLineF number; // the stretch the number goes along; none for no number
-    QVarLengthArray<EndName, 2> ends;
-};
 
 // One painting of the graph into one frame.
 class GraphPainting {
@@ -59,9 +42,9 @@ public:
         , m_timeArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight,
                      frame.size.width() - GraphLayout::kNameColumnWidth,
                      frame.size.height() - GraphLayout::kHeaderHeight)
+        , m_writer(painter, content, font)
     {
         m_p.setFont(font);
-        m_base = m_p.worldTransform();
     }
 
     // All but the selected train.
@@ -130,8 +113,8 @@ private:
             m_p.setPen(m_content.plainPens()[qsizetype(pen)].line());
             m_p.drawLines(m_batches[pen].data(), int(m_batches[pen].size()));
         }
-        for (const Texts &texts : m_texts)
-            paintTexts(texts, m_content.plainPens()[texts.pen]);
+        for (const GraphTrainTexts &texts : m_texts)
+            m_writer.paint(texts, m_content.plainPens()[texts.pen]);
         m_p.setRenderHint(QPainter::Antialiasing, false);
     }
 
@@ -171,7 +154,7 @@ private:
         std::vector<QLineF> &lines = m_batches[std::size_t(pen)];
         for (std::size_t i = 1; i < m_points.size(); ++i)
             lines.emplace_back(m_points[i - 1], m_points[i]);
-        Texts texts{train, pen, numberStretch(), {}};
+        GraphTrainTexts texts{train, pen, numberStretch(), {}};
         traceEnds(m_graph.trains[train], lines, texts);
         if (texts.number.length() > 0 || !texts.ends.isEmpty())
             m_texts.push_back(texts);
@@ -194,10 +177,10 @@ private:
         if (kind == GraphTrainPen::Ghost)
             return;
         std::vector<QLineF> ends;
-        Texts texts{train, 0, numberStretch(), {}};
+        GraphTrainTexts texts{train, 0, numberStretch(), {}};
         traceEnds(m_graph.trains[train], ends, texts);
         m_p.drawLines(ends.data(), int(ends.size()));
-        paintTexts(texts, pen);
+        m_writer.paint(texts, pen);
     }
 
     // Which way the train runs at an end: +1 down the rows, -1 up, 0 unknown.
@@ -211,7 +194,7 @@ private:
     }
 
     // The strokes to and from stations off the line, and their names where they fit.
-    void traceEnds(const GraphTrain &train, std::vector<QLineF> &lines, Texts &texts) const
+    void traceEnds(const GraphTrain &train, std::vector<QLineF> &lines, GraphTrainTexts &texts) const
     {
         int down = direction();
         if (down == 0)
@@ -244,33 +227,6 @@ private:
         if (longestSquared < std::pow(m_averageCharWidth * 6, 2) || std::abs(angle) > kSteepestLabel)
             return {};
         return longest;
-    }
-
-    void paintTexts(const Texts &texts, const GraphTrainPen &pen)
-    {
-        m_p.setPen(pen.text());
-        for (const EndName &end : texts.ends) {
-            const double width = m_metrics.horizontalAdvance(*end.station);
-            const double baseline = end.above ? end.at.y() - 2 : end.at.y() + m_metrics.ascent();
-            m_p.drawText(QPointF(end.at.x() - width / 2, baseline), *end.station);
-        }
-        if (texts.number.length() > 0)
-            paintNumber(texts.train, texts.number);
-    }
-
-    // The type and number along a stretch, where they fit.
-    void paintNumber(int train, const QLineF &along)
-    {
-        const QStaticText &label = m_content.label(train, m_font);
-        const double width = label.size().width();
-        if (width + 8 > along.length())
-            return;
-        QTransform placed;
-        placed.translate(along.center().x(), along.center().y());
-        placed.rotateRadians(std::atan2(along.dy(), along.dx()));
-        m_p.setWorldTransform(placed * m_base);
-        m_p.drawStaticText(QPointF(-width / 2, -kLabelLift - m_metrics.ascent()), label);
-        m_p.setWorldTransform(m_base);
     }
 
     void paintShiftLabel(int train, int shift)
@@ -311,10 +267,10 @@ private:
     QFontMetrics m_metrics;
     double m_averageCharWidth;
     QRect m_timeArea;
-    QTransform m_base; // the painter's own, under each rotated label
+    GraphTextPainter m_writer;                  // of the trains' texts
     std::vector<QPointF> m_points;              // of the train at hand
     std::vector<std::vector<QLineF>> m_batches; // the lines of each plain pen
-    std::vector<Texts> m_texts;                 // of the trains in the batches
+    std::vector<GraphTrainTexts> m_texts;                 // of the trains in the batches
 };
 
 } // namespace
