@@ -1,6 +1,6 @@
 // Times the line's graph: what follows one keystroke in the source view of a
 // 2,000-train document without and with four loaded timetables of 2,000
-// trains (with the source view shown, and with the graph shown, when the
+// trains, for both days below (with the source view shown, and with the graph shown, when the
 // graph is drawn up again as well), and painting the whole day of all five
 // at a screen's size, for a day of copies of one timetable (whose trains
 // zigzag) and for a day of linked timetables (whose trains agree along the
@@ -41,15 +41,24 @@ QStringList neighbourTimetable(const QString &simulator)
     return lines;
 }
 
-QStringList writeNeighbours(const QString &folder)
+// The day of five copies of the sample timetable, the document's first.
+QList<QStringList> copiedDay()
+{
+    QList<QStringList> day{sampleTimetable(kTrains)};
+    for (const QString &simulator : kNeighbours)
+        day << neighbourTimetable(simulator);
+    return day;
+}
+
+QStringList writeNeighbours(const QString &folder, const QList<QStringList> &neighbours)
 {
     QStringList paths;
-    for (const QString &simulator : kNeighbours) {
+    for (const QStringList &lines : neighbours) {
         paths << folder + QStringLiteral("/%1.46g").arg(paths.size());
         QFile file(paths.last());
         if (!file.open(QIODevice::WriteOnly))
             return {};
-        file.write(FileBytes::fromText(neighbourTimetable(simulator).join(u'\n') + u'\n'));
+        file.write(FileBytes::fromText(lines.join(u'\n') + u'\n'));
     }
     return paths;
 }
@@ -70,21 +79,22 @@ double keystrokeMs(test::App &app, const char *view)
     });
 }
 
-void timeKeystrokes()
+// day: the document's lines, then the four neighbours'.
+void timeKeystrokes(const char *name, const QList<QStringList> &day)
 {
     test::App app;
     app.main().show();
-    app.lines().setText(sampleTimetable(kTrains).join(u'\n') + u'\n');
+    app.lines().setText(day.first().join(u'\n') + u'\n');
     const double alone = keystrokeMs(app, "F0");
     const double aloneGraph = keystrokeMs(app, "L0");
-    app.main().findChild<LineGraphPage *>(QStringLiteral("L2"))->loaded().add(writeNeighbours(app.dir.path()),
-                                                                              QStringLiteral("Vrbinov"));
+    app.main().findChild<LineGraphPage *>(QStringLiteral("L2"))->loaded().add(
+        writeNeighbours(app.dir.path(), day.mid(1)), QStringLiteral("Vrbinov"));
     const double loaded = keystrokeMs(app, "F0");
     const double loadedGraph = keystrokeMs(app, "L0");
-    std::printf("keystroke, %d trains, source view shown: alone %.3f ms, with four loaded %.3f ms, ratio %.2f\n",
-                kTrains, alone, loaded, loaded / alone);
-    std::printf("keystroke, %d trains, graph shown:       alone %.3f ms, with four loaded %.3f ms, ratio %.2f\n",
-                kTrains, aloneGraph, loadedGraph, loadedGraph / aloneGraph);
+    std::printf("keystroke, %s day, %d trains, source view shown: alone %.3f ms, with four loaded %.3f ms, "
+                "ratio %.2f\n", name, kTrains, alone, loaded, loaded / alone);
+    std::printf("keystroke, %s day, %d trains, graph shown:       alone %.3f ms, with four loaded %.3f ms, "
+                "ratio %.2f\n", name, kTrains, aloneGraph, loadedGraph, loadedGraph / aloneGraph);
 }
 
 void timePainting(const char *day, const QList<QStringList> &documents)
@@ -132,11 +142,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     keepFreedMemory();
     QApplication application(argc, argv);
-    timeKeystrokes();
-    QList<QStringList> copies{sampleTimetable(kTrains)};
-    for (const QString &simulator : kNeighbours)
-        copies << neighbourTimetable(simulator);
-    timePainting("copied", copies);
+    timeKeystrokes("copied", copiedDay());
+    timeKeystrokes("linked", linkedTimetables(kTrains));
+    timePainting("copied", copiedDay());
     timePainting("linked", linkedTimetables(kTrains));
     return 0;
 }
