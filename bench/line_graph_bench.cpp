@@ -1,11 +1,11 @@
-// Times the line's graph: what follows one keystroke in the source view of a
-// 2,000-train document without and with four loaded timetables of 2,000
-// trains, for both days below (with the source view shown, and with the graph shown, when the
-// graph is drawn up again as well), and painting the whole day of all five
-// at a screen's size, for a day of copies of one timetable (whose trains
-// zigzag) and for a day of linked timetables (whose trains agree along the
-// line), and a step of a drag over the rest painted before. Processor
-// times, medians.
+// Times the line's graph for two days: copies of one timetable under the
+// neighbours' names (whose joined trains zigzag) and linked timetables (whose
+// trains agree along the line). What follows one keystroke in the source view
+// of a 2,000-train document without and with four loaded timetables of 2,000
+// trains (with the source view shown, and with the graph shown, when the
+// graph is drawn up again as well); painting the whole day of all five at a
+// screen's size, and a step of a drag over the rest painted before.
+// Processor times, medians.
 #include "app_fixture.h"
 #include "bench_support.h"
 #include "document/file_bytes.h"
