@@ -122,25 +122,22 @@ std::pair<int, int> LineGraphBuilder::placesNamed(const std::vector<int> &docume
     return {first, last};
 }
 
-GraphTrain LineGraphBuilder::documentTrain(const TimetableStatements &document, int index, const std::vector<int> &places)
+// The document's train at index, which joins the loaded ones of group (-1
+// for none); taken from the last build when neither changed.
+const GraphTrain &LineGraphBuilder::documentTrain(const TimetableStatements &document, int index, int group,
+                                                  const std::vector<int> &places)
 {
     const StatedTrain &record = document.trains[index];
-    const bool joins = document.trainWithNumber(record.number) == index;
-    const int group = joins ? m_groupOf[record.number] : -1;
-    if (joins) {
-        const auto built = m_built.constFind(record.number);
-        if (built != m_built.cend() && built->group == group && built->record == record)
-            return built->train;
-    }
+    Built &built = m_built[std::size_t(index)];
+    if (built.drawn && built.group == group && built.record == record)
+        return built.train;
     m_stops.clear();
     appendStops(m_stops, 0, document, record, places);
     if (group >= 0)
         m_stops.insert(m_stops.end(), m_groups[std::size_t(group)].stops.cbegin(), m_groups[std::size_t(group)].stops.cend());
-    GraphTrain train = finishedTrain(record, m_stops, m_first);
-    train.documentLine = record.line;
-    if (joins)
-        m_built.insert(record.number, {record, group, train});
-    return train;
+    built = {record, group, finishedTrain(record, m_stops, m_first), true};
+    built.train.documentLine = record.line;
+    return built.train;
 }
 
 QStringList LineGraphBuilder::ownStations(const TimetableStatements &document) const
@@ -159,13 +156,15 @@ std::vector<GraphTrain> LineGraphBuilder::documentTrains(const TimetableStatemen
     std::vector<GraphTrain> trains;
     trains.reserve(std::size_t(document.trains.size()) + m_groups.size());
     std::vector<bool> joined(m_groups.size(), false);
+    m_built.resize(std::size_t(document.trains.size()));
     for (int i = 0; i < document.trains.size(); ++i) {
-        GraphTrain train = documentTrain(document, i, places);
-        const int number = train.number;
-        if (document.trainWithNumber(number) == i && m_groupOf[number] >= 0)
-            joined[std::size_t(m_groupOf[number])] = true;
+        const int number = document.trains[i].number;
+        const int group = document.trainWithNumber(number) == i ? m_groupOf[number] : -1;
+        if (group >= 0)
+            joined[std::size_t(group)] = true;
+        const GraphTrain &train = documentTrain(document, i, group, places);
         if (!train.points.isEmpty())
-            trains.push_back(std::move(train));
+            trains.push_back(train);
     }
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         if (!joined[g] && !groupTrain(m_groups[g]).points.isEmpty())

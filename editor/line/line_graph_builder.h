@@ -4,7 +4,6 @@
 #include "line/graph_trains.h"
 #include "line/line_graph.h"
 
-#include <QHash>
 #include <QList>
 
 #include <vector>
@@ -43,13 +42,15 @@ private:
         StatedTrain record;
         int group = -1;
         GraphTrain train;
+        bool drawn = false;
     };
 
     void groupLoaded();
     const GraphTrain &groupTrain(Group &group);
     std::pair<int, int> placesNamed(const std::vector<int> &documentPlaces) const;
     std::vector<GraphTrain> documentTrains(const TimetableStatements &document, const std::vector<int> &places);
-    GraphTrain documentTrain(const TimetableStatements &document, int index, const std::vector<int> &places);
+    const GraphTrain &documentTrain(const TimetableStatements &document, int index, int group,
+                                    const std::vector<int> &places);
     QStringList ownStations(const TimetableStatements &document) const;
 
     QStringList m_line; // its stations; empty for no line
@@ -59,7 +60,7 @@ private:
     std::vector<int> m_groupOf;             // per number, the group a document's train joins; -1 for none
     int m_first = -1;                       // the first row's place the trains were drawn for
     QStringList m_documentStations;         // those the document's trains were drawn with
-    QHash<int, Built> m_built;              // the document's joining trains, by number
+    std::vector<Built> m_built;             // the document's trains, by index
     std::vector<TrainStop> m_stops;         // reused for each train
 };
 
