@@ -40,7 +40,8 @@ void GraphContent::setGraph(LineGraph graph)
     findSelectedTrain();
 }
 
-// Trains of one colour share a pen, so that a painting changes pens a few times only.
+// Trains of one colour share a pen, made once per graph; a painting sets it
+// only where the next train's differs.
 void GraphContent::preparePens()
 {
     m_plainPens.clear();

@@ -88,8 +88,9 @@ private:
     }
 
     // The trains within the shown part of the day, and again one day to the
-    // left those running past midnight, their lines gathered by pen and drawn
-    // pen by pen, then their labels.
+    // left those running past midnight, in time order, so that lines drawn
+    // one after the other lie close in memory; the pen changes only where
+    // the next train's differs; then their labels over all lines.
     void paintTrains()
     {
         const double first = m_grid.minuteAt(m_timeArea.left());
@@ -101,17 +102,12 @@ private:
         // crowd the view, nobody sees the difference.
         const qsizetype shown = today.second - today.first + dayBefore.second - dayBefore.first;
         m_p.setRenderHint(QPainter::Antialiasing, shown <= kSmoothTrains);
-        m_batches.resize(std::size_t(m_content.plainPens().size()));
         for (const int day : {0, 1}) {
             const auto [begin, end] = day == 0 ? today : dayBefore;
             for (qsizetype i = begin; i < end; ++i) {
                 if (int(i) != selected)
-                    traceTrain(int(i), -day * kMinutesPerDay, m_content.plainPen(int(i)));
+                    drawPlainTrain(int(i), -day * kMinutesPerDay, m_content.plainPen(int(i)));
             }
-        }
-        for (std::size_t pen = 0; pen < m_batches.size(); ++pen) {
-            m_p.setPen(m_content.plainPens()[qsizetype(pen)].line());
-            m_p.drawLines(m_batches[pen].data(), int(m_batches[pen].size()));
         }
         for (const GraphTrainTexts &texts : m_texts)
             m_writer.paint(texts, m_content.plainPens()[texts.pen]);
@@ -145,17 +141,21 @@ private:
         return right->x() + kEndStroke < m_timeArea.left() || left->x() - kEndStroke > m_timeArea.right();
     }
 
-    // Adds a train's line to the batch of pen, its texts to those to write.
-    void traceTrain(int train, int minutes, int pen)
+    // Draws a train's line with pen, and keeps its texts to write later.
+    void drawPlainTrain(int train, int minutes, int pen)
     {
         place(train, minutes);
         if (outOfView())
             return;
-        std::vector<QLineF> &lines = m_batches[std::size_t(pen)];
-        for (std::size_t i = 1; i < m_points.size(); ++i)
-            lines.emplace_back(m_points[i - 1], m_points[i]);
+        if (pen != m_pen) {
+            m_p.setPen(m_content.plainPens()[pen].line());
+            m_pen = pen;
+        }
+        m_p.drawPolyline(m_points.data(), int(m_points.size()));
+        m_ends.clear();
         GraphTrainTexts texts{train, pen, numberStretch(), {}};
-        traceEnds(m_graph.trains[train], lines, texts);
+        traceEnds(m_graph.trains[train], m_ends, texts);
+        m_p.drawLines(m_ends.data(), int(m_ends.size()));
         if (texts.number.length() > 0 || !texts.ends.isEmpty())
             m_texts.push_back(texts);
     }
@@ -269,8 +269,9 @@ private:
     QRect m_timeArea;
     GraphTextPainter m_writer;                  // of the trains' texts
     std::vector<QPointF> m_points;              // of the train at hand
-    std::vector<std::vector<QLineF>> m_batches; // the lines of each plain pen
-    std::vector<GraphTrainTexts> m_texts;                 // of the trains in the batches
+    std::vector<QLineF> m_ends;                 // the strokes at the train's ends
+    int m_pen = -1;                             // the plain pen set last
+    std::vector<GraphTrainTexts> m_texts;       // of the trains drawn, written over all lines
 };
 
 } // namespace
