@@ -122,11 +122,11 @@ void LineGraphView::paintEvent(QPaintEvent *)
 
 void LineGraphView::paintUnselectedLayer(const GraphFrame &now, const QFont &font)
 {
+    const qreal ratio = viewport()->devicePixelRatioF();
     const auto paintedFor = std::tuple(m_content.revision(), now.size, now.grid.origin(), now.grid.pixelsPerMinute(),
-                                       now.yScale, now.scroll);
+                                       now.yScale, now.scroll, font, ratio);
     if (paintedFor == m_unselectedFor && !m_unselected.isNull())
         return;
-    const qreal ratio = viewport()->devicePixelRatioF();
     m_unselected = QPixmap(now.size * ratio);
     m_unselected.setDevicePixelRatio(ratio);
     QPainter painter(&m_unselected);

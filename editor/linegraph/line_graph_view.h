@@ -4,6 +4,7 @@
 #include "linegraph/graph_frame.h"
 #include "occupancy/train_drag_area.h"
 
+#include <QFont>
 #include <QPixmap>
 
 #include <functional>
@@ -68,7 +69,7 @@ private:
     // Everything but the selected train as last painted, and for what: a
     // drag repaints only the train it moves.
     QPixmap m_unselected;
-    std::tuple<quint64, QSize, double, double, double, int> m_unselectedFor;
+    std::tuple<quint64, QSize, double, double, double, int, QFont, qreal> m_unselectedFor;
 };
 
 } // namespace tgx

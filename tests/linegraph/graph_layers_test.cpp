@@ -13,7 +13,7 @@ using namespace tgx::test;
 
 namespace {
 
-enum class Change { OtherTrainSelected, DragStep, DragEnded, DocumentChanged, Scrolled, Zoomed };
+enum class Change { OtherTrainSelected, DragStep, DragEnded, DocumentChanged, Scrolled, Zoomed, FontChanged };
 
 constexpr double kOsStands = 7 * 60 + 12.5; // Os 4521 stands in Hutky from 07:12 to 07:13
 
@@ -66,6 +66,12 @@ void change(App &app, Change how)
         return graphView(app)->horizontalScrollBar()->setValue(graphView(app)->horizontalScrollBar()->value() + 40);
     case Change::Zoomed:
         return QTest::keyClick(graphView(app), Qt::Key_Minus);
+    case Change::FontChanged: {
+        QFont larger = graphView(app)->font();
+        larger.setPixelSize(QFontInfo(larger).pixelSize() + 4);
+        graphView(app)->setFont(larger);
+        return graphView(app)->viewport()->update();
+    }
     }
 }
 
@@ -86,6 +92,7 @@ private slots:
         QTest::newRow("the document changed") << Change::DocumentChanged;
         QTest::newRow("scrolled") << Change::Scrolled;
         QTest::newRow("zoomed") << Change::Zoomed;
+        QTest::newRow("another font") << Change::FontChanged;
     }
 
     void theViewShowsWhatOnePaintingGives()
