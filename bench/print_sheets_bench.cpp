@@ -32,7 +32,7 @@ GraphContent graphOf(const QStringList &lines)
     const TimetableStatements statements = statementsOf(lines);
     const QList<int> held = linesHolding(ownStation(statements.simulator));
     GraphContent content;
-    content.setGraph(lineGraph(held.value(0), {statements}), {});
+    content.setGraph(lineGraph(held.value(0), {statements}));
     return content;
 }
 

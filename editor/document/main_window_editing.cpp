@@ -10,6 +10,7 @@
 #include "editing/train_drag.h"
 #include "editing/train_find.h"
 #include "editing/train_sort.h"
+#include "linegraph/line_graph_page.h"
 #include "occupancy/occupancy_chart.h"
 #include "trains/train_commands_texts.h"
 
@@ -175,6 +176,7 @@ void TA0::selectTrainRow(int row)
     m_B1->setCurrentIndex(index);
     m_B1->scrollTo(index);
     m_G9->showSelectedTrain();
+    m_L2->showSelectedTrain();
 }
 
 } // namespace tgx

@@ -206,6 +206,7 @@ void TA0::G7Click()
 void TA0::L0Click()
 {
     showView(m_L2, m_L0);
+    m_L2->showSelectedTrain();
 }
 
 bool TA0::sourceViewShown() const

@@ -4,6 +4,8 @@
 #include "trains/decoded_record.h"
 
 #include <algorithm>
+#include <iterator>
+#include <numeric>
 #include <tuple>
 #include <vector>
 
@@ -20,11 +22,12 @@ const QString kMissingArrival = QStringLiteral("%1: v grafikonu stanice %2 chyb√
 struct Ordered {
     CrossFinding finding;
     int ownStationOrder = 0; // of Y
-    int statement = 0;       // place of the statement in X's record
     auto key() const
     {
-        return std::tie(finding.line, finding.kind, ownStationOrder, finding.otherLine, finding.other, statement);
+        return std::tie(finding.line, finding.kind, ownStationOrder, finding.otherLine, finding.other,
+                        finding.statement);
     }
+    bool operator<(const Ordered &other) const { return key() < other.key(); }
 };
 
 // Compares one timetable X with one other timetable Y.
@@ -58,7 +61,7 @@ private:
         if (station < 0)
             return;
         CrossFinding finding{train.line, CrossFindingKind::Missing, statement.event, statement.station,
-                             statement.minute, 0, trainIndex, m_other, 0};
+                             statement.minute, 0, trainIndex, m_other, 0, quint8(index)};
         const Statement *same = other ? sameEvent(*other, station, statement.event) : nullptr;
         if (same) {
             if (same->minute == statement.minute)
@@ -69,7 +72,7 @@ private:
         } else if (station != 0) {
             return; // only Y's own station must hold every event of its trains
         }
-        m_found.push_back({finding, m_order, index});
+        m_found.push_back({finding, m_order});
     }
 
     static const Statement *sameEvent(const StatedTrain &train, int station, StationEvent event)
@@ -93,15 +96,28 @@ bool comparable(const TimetableStatements &x, const TimetableStatements &y)
     return x.simulator >= 0 && y.simulator >= 0 && x.simulator != y.simulator;
 }
 
+QList<int> allOf(const QList<TimetableStatements> &timetables)
+{
+    QList<int> all(timetables.size());
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+}
+
 } // namespace
 
 CrossTimetableFindings::CrossTimetableFindings(const QList<TimetableStatements> &timetables, int subject)
+    : CrossTimetableFindings(timetables, subject, allOf(timetables))
+{
+}
+
+CrossTimetableFindings::CrossTimetableFindings(const QList<TimetableStatements> &timetables, int subject,
+                                               const QList<int> &others)
     : m_timetables(timetables)
     , m_subject(subject)
 {
     const TimetableStatements &x = m_timetables[subject];
     std::vector<Ordered> found;
-    for (int other = 0; other < m_timetables.size(); ++other) {
+    for (const int other : others) {
         if (!comparable(x, m_timetables[other]))
             continue;
         PairCheck pair(x, m_timetables[other], other, found);
@@ -110,10 +126,26 @@ CrossTimetableFindings::CrossTimetableFindings(const QList<TimetableStatements> 
                 pair.check(train);
         }
     }
-    std::stable_sort(found.begin(), found.end(), [](const Ordered &a, const Ordered &b) { return a.key() < b.key(); });
+    std::sort(found.begin(), found.end());
     m_findings.reserve(qsizetype(found.size()));
     for (const Ordered &ordered : found)
         m_findings.append(ordered.finding);
+}
+
+CrossTimetableFindings CrossTimetableFindings::joined(const CrossTimetableFindings &a, const CrossTimetableFindings &b)
+{
+    CrossTimetableFindings both = b;
+    if (a.isEmpty())
+        return both;
+    const auto ordered = [&](const CrossFinding &finding) {
+        return Ordered{finding, ownStationOrder(b.m_timetables[finding.other].stations.value(0))};
+    };
+    both.m_findings.clear();
+    both.m_findings.reserve(a.m_findings.size() + b.m_findings.size());
+    std::merge(a.m_findings.cbegin(), a.m_findings.cend(), b.m_findings.cbegin(), b.m_findings.cend(),
+               std::back_inserter(both.m_findings),
+               [&](const CrossFinding &x, const CrossFinding &y) { return ordered(x) < ordered(y); });
+    return both;
 }
 
 CrossTimetableFindings CrossTimetableFindings::ofDocument(const TimetableStatements &document,

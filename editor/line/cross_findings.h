@@ -25,6 +25,7 @@ struct CrossFinding {
     int train = 0;        // index in X's trains
     int other = 0;        // index of Y among the timetables
     int otherLine = 0;    // Y's line (OtherTime), 0 otherwise
+    quint8 statement = 0; // the statement's place in X's record
 };
 
 // The checks across timetables: every statement of timetable X about a train and a
@@ -44,6 +45,12 @@ public:
     CrossTimetableFindings() = default;
     // The findings of timetables[subject] against all the others.
     CrossTimetableFindings(const QList<TimetableStatements> &timetables, int subject);
+    // The same against the timetables at others only.
+    CrossTimetableFindings(const QList<TimetableStatements> &timetables, int subject, const QList<int> &others);
+    // The findings of both, of one subject against different others, in
+    // order; a's and b's timetables differ at most in those only b was
+    // checked against, and b's are kept.
+    static CrossTimetableFindings joined(const CrossTimetableFindings &a, const CrossTimetableFindings &b);
     // The findings of a document against the timetables loaded beside it.
     static CrossTimetableFindings ofDocument(const TimetableStatements &document,
                                              const QList<TimetableStatements> &loaded);

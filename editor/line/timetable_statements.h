@@ -30,6 +30,8 @@ struct Statement {
     // station, the neighbour code for a neighbouring station.
     quint8 station = 0;
     StationEvent event = StationEvent::Departure;
+
+    bool operator==(const Statement &) const = default;
 };
 
 // The statements of one readable record, in the order the train runs:
@@ -49,6 +51,7 @@ struct StatedTrain {
     quint8 count = 0; // statements used
     std::array<Statement, 4> statements;
 
+    bool operator==(const StatedTrain &) const = default;
     const Statement *begin() const { return statements.data(); }
     const Statement *end() const { return statements.data() + count; }
 };

@@ -1,6 +1,9 @@
 #include "linegraph/graph_content.h"
 
 #include "linegraph/graph_frame.h"
+#include "occupancy/train_reading.h"
+
+#include <QHash>
 
 #include <QLineF>
 
@@ -25,15 +28,51 @@ double segmentDistance(QPointF pos, QPointF a, QPointF b)
 
 } // namespace
 
-void GraphContent::setGraph(LineGraph graph, QList<bool> withFinding)
+void GraphContent::setGraph(LineGraph graph)
 {
     m_graph = std::move(graph);
-    m_withFinding = std::move(withFinding);
     m_reach.resize(m_graph.trains.size());
     int latest = -1;
     for (qsizetype i = 0; i < m_graph.trains.size(); ++i)
         m_reach[i] = latest = std::max(latest, m_graph.trains[i].points.last().minute);
+    preparePens();
+    m_labels.assign(std::size_t(m_graph.trains.size()), std::nullopt);
     findSelectedTrain();
+}
+
+// Trains of one colour share a pen, made once per graph; a painting sets it
+// only where the next train's differs.
+void GraphContent::preparePens()
+{
+    m_plainPens.clear();
+    m_plainPenOf.clear();
+    m_plainPenOf.reserve(m_graph.trains.size());
+    // What a train's pen depends on: its category, its finding and whose it is.
+    QHash<int, int> penOf;
+    for (const GraphTrain &train : m_graph.trains) {
+        const int key = int(categoryOf(train.typeIndex)) * 4 + (train.hasFinding ? 2 : 0) + (train.ofDocument() ? 1 : 0);
+        auto at = penOf.constFind(key);
+        if (at == penOf.cend()) {
+            at = penOf.insert(key, int(m_plainPens.size()));
+            m_plainPens << GraphTrainPen(train, train.hasFinding, GraphTrainPen::Plain);
+        }
+        m_plainPenOf << *at;
+    }
+}
+
+const QStaticText &GraphContent::label(int train, const QFont &font) const
+{
+    if (font != m_labelFont) {
+        m_labelFont = font;
+        std::fill(m_labels.begin(), m_labels.end(), std::nullopt);
+    }
+    std::optional<QStaticText> &label = m_labels[std::size_t(train)];
+    if (!label) {
+        label.emplace(graphTrainLabel(m_graph.trains[train]));
+        label->setPerformanceHint(QStaticText::AggressiveCaching);
+        label->prepare(QTransform(), font);
+    }
+    return *label;
 }
 
 void GraphContent::setSelectedLine(std::optional<int> line)
@@ -48,6 +87,7 @@ void GraphContent::findSelectedTrain()
         return m_selectedLine && train.ofDocument() && train.documentLine == *m_selectedLine;
     });
     m_selectedTrain = found == m_graph.trains.cend() ? -1 : int(found - m_graph.trains.cbegin());
+    ++m_revision;
 }
 
 std::pair<qsizetype, qsizetype> GraphContent::trainsBetween(double first, double last) const

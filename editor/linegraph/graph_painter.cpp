@@ -3,6 +3,7 @@
 #include "linegraph/graph_content.h"
 #include "linegraph/graph_frame.h"
 #include "linegraph/graph_train_pen.h"
+#include "linegraph/graph_train_texts.h"
 #include "occupancy/drag_label.h"
 #include "occupancy/time_axis.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tgx {
 
@@ -29,7 +31,6 @@ constexpr int kNamePadding = 6;
 constexpr double kEndStroke = 14;          // the stroke to or from a station off the line
 constexpr double kNamesFrom = 1.5;         // pixels per minute from which stations off the line are named
 constexpr double kSteepestLabel = 1.2;     // radians: steeper lines carry no number
-constexpr double kLabelLift = 3;           // pixels between a line and its number
 constexpr qsizetype kSmoothTrains = 600;   // the most trains in view drawn antialiased
 
 // One painting of the graph into one frame.
@@ -37,15 +38,17 @@ class GraphPainting {
 public:
     GraphPainting(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
         : m_p(painter), m_content(content), m_graph(content.graph()), m_frame(frame), m_grid(frame.grid)
-        , m_font(font), m_metrics(font)
+        , m_font(font), m_metrics(font), m_averageCharWidth(m_metrics.averageCharWidth())
         , m_timeArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight,
                      frame.size.width() - GraphLayout::kNameColumnWidth,
                      frame.size.height() - GraphLayout::kHeaderHeight)
+        , m_writer(painter, content, font)
     {
         m_p.setFont(font);
     }
 
-    void paint()
+    // All but the selected train.
+    void paintUnselected()
     {
         m_p.save();
         m_p.setClipRect(m_timeArea);
@@ -57,6 +60,19 @@ public:
         TimeAxis{m_grid, 1, 1}.paintLabels(m_p, QRect(m_timeArea.left(), 0, m_timeArea.width(),
                                                        GraphLayout::kHeaderHeight), m_metrics);
         paintNames();
+    }
+
+    // The selected train over the rest, in the time area only.
+    void paintSelectedLayer()
+    {
+        const int selected = m_content.selectedTrain();
+        if (selected < 0)
+            return;
+        m_p.save();
+        m_p.setClipRect(m_timeArea);
+        m_p.setRenderHint(QPainter::Antialiasing, true);
+        paintSelected(selected);
+        m_p.restore();
     }
 
 private:
@@ -72,7 +88,9 @@ private:
     }
 
     // The trains within the shown part of the day, and again one day to the
-    // left those running past midnight; the selected one last, on top.
+    // left those running past midnight, in time order, so that lines drawn
+    // one after the other lie close in memory; the pen changes only where
+    // the next train's differs; then their labels over all lines.
     void paintTrains()
     {
         const double first = m_grid.minuteAt(m_timeArea.left());
@@ -88,12 +106,11 @@ private:
             const auto [begin, end] = day == 0 ? today : dayBefore;
             for (qsizetype i = begin; i < end; ++i) {
                 if (int(i) != selected)
-                    paintTrain(int(i), -day * kMinutesPerDay, GraphTrainPen::Plain);
+                    drawPlainTrain(int(i), -day * kMinutesPerDay, m_content.plainPen(int(i)));
             }
         }
-        m_p.setRenderHint(QPainter::Antialiasing, true);
-        if (selected >= 0)
-            paintSelected(selected);
+        for (const GraphTrainTexts &texts : m_texts)
+            m_writer.paint(texts, m_content.plainPens()[texts.pen]);
         m_p.setRenderHint(QPainter::Antialiasing, false);
     }
 
@@ -109,22 +126,48 @@ private:
             paintShiftLabel(train, shift);
     }
 
-    QPolygonF polyline(int train, int minutes) const
+    // Where a train's line runs, minutes later, in m_points.
+    void place(int train, int minutes)
     {
-        QPolygonF points;
+        m_points.clear();
         for (const GraphPoint &point : m_graph.trains[train].points)
-            points << QPointF(m_grid.x(point.minute + minutes), rowY(point.row));
-        return points;
+            m_points.emplace_back(m_grid.x(point.minute + minutes), rowY(point.row));
     }
 
+    bool outOfView() const
+    {
+        const auto [left, right] = std::minmax_element(m_points.cbegin(), m_points.cend(),
+                                                       [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        return right->x() + kEndStroke < m_timeArea.left() || left->x() - kEndStroke > m_timeArea.right();
+    }
+
+    // Draws a train's line with pen, and keeps its texts to write later.
+    void drawPlainTrain(int train, int minutes, int pen)
+    {
+        place(train, minutes);
+        if (outOfView())
+            return;
+        if (pen != m_pen) {
+            m_p.setPen(m_content.plainPens()[pen].line());
+            m_pen = pen;
+        }
+        m_p.drawPolyline(m_points.data(), int(m_points.size()));
+        m_ends.clear();
+        GraphTrainTexts texts{train, pen, numberStretch(), {}};
+        traceEnds(m_graph.trains[train], m_ends, texts);
+        m_p.drawLines(m_ends.data(), int(m_ends.size()));
+        if (texts.number.length() > 0 || !texts.ends.isEmpty())
+            m_texts.push_back(texts);
+    }
+
+    // A selected or dragged train, on its own.
     void paintTrain(int train, int minutes, GraphTrainPen::Kind kind)
     {
-        const QPolygonF points = polyline(train, minutes);
-        const QRectF bounds = points.boundingRect().adjusted(-kEndStroke, 0, kEndStroke, 0);
-        if (bounds.right() < m_timeArea.left() || bounds.left() > m_timeArea.right())
+        place(train, minutes);
+        if (outOfView())
             return;
-        const GraphTrain &graphTrain = m_graph.trains[train];
-        const GraphTrainPen pen(graphTrain, m_content.hasFinding(train), kind);
+        const GraphTrainPen pen(m_graph.trains[train], m_content.hasFinding(train), kind);
+        const QPolygonF points(QList<QPointF>(m_points.cbegin(), m_points.cend()));
         if (kind == GraphTrainPen::Selected) {
             m_p.setPen(pen.halo());
             m_p.drawPolyline(points);
@@ -133,72 +176,63 @@ private:
         m_p.drawPolyline(points);
         if (kind == GraphTrainPen::Ghost)
             return;
-        paintEnds(graphTrain, points, pen);
-        paintNumber(graphTrain, points, pen);
+        std::vector<QLineF> ends;
+        GraphTrainTexts texts{train, 0, numberStretch(), {}};
+        traceEnds(m_graph.trains[train], ends, texts);
+        m_p.drawLines(ends.data(), int(ends.size()));
+        m_writer.paint(texts, pen);
     }
 
     // Which way the train runs at an end: +1 down the rows, -1 up, 0 unknown.
-    static int direction(const QPolygonF &points)
+    int direction() const
     {
-        for (qsizetype i = 1; i < points.size(); ++i) {
-            if (points[i].y() != points[i - 1].y())
-                return points[i].y() > points[i - 1].y() ? 1 : -1;
+        for (std::size_t i = 1; i < m_points.size(); ++i) {
+            if (m_points[i].y() != m_points[i - 1].y())
+                return m_points[i].y() > m_points[i - 1].y() ? 1 : -1;
         }
         return 0;
     }
 
-    void paintEnds(const GraphTrain &train, const QPolygonF &points, const GraphTrainPen &pen)
+    // The strokes to and from stations off the line, and their names where they fit.
+    void traceEnds(const GraphTrain &train, std::vector<QLineF> &lines, GraphTrainTexts &texts) const
     {
-        int down = direction(points);
+        int down = direction();
         if (down == 0)
-            down = points.first().y() <= m_frame.y(0) ? 1 : -1;
+            down = m_points.front().y() <= m_frame.y(0) ? 1 : -1;
+        const auto end = [&](QPointF at, QPointF stroke, const QString &station) {
+            lines.emplace_back(at, at + stroke);
+            if (m_grid.pixelsPerMinute() >= kNamesFrom)
+                texts.ends.append({at + stroke, stroke.y() < 0, &station});
+        };
         if (!train.comesFrom.isEmpty())
-            paintEnd(points.first(), QPointF(-kEndStroke / 2, -down * kEndStroke), train.comesFrom, pen);
+            end(m_points.front(), QPointF(-kEndStroke / 2, -down * kEndStroke), train.comesFrom);
         if (!train.goesTo.isEmpty())
-            paintEnd(points.last(), QPointF(kEndStroke / 2, down * kEndStroke), train.goesTo, pen);
+            end(m_points.back(), QPointF(kEndStroke / 2, down * kEndStroke), train.goesTo);
     }
 
-    void paintEnd(QPointF at, QPointF stroke, const QString &station, const GraphTrainPen &pen)
-    {
-        const QPointF end = at + stroke;
-        m_p.setPen(pen.line());
-        m_p.drawLine(at, end);
-        if (m_grid.pixelsPerMinute() < kNamesFrom)
-            return;
-        m_p.setPen(pen.text());
-        const double width = m_metrics.horizontalAdvance(station);
-        const double baseline = stroke.y() < 0 ? end.y() - 2 : end.y() + m_metrics.ascent();
-        m_p.drawText(QPointF(end.x() - width / 2, baseline), station);
-    }
-
-    // The type and number along the longest sloped stretch, where they fit.
-    void paintNumber(const GraphTrain &train, const QPolygonF &points, const GraphTrainPen &pen)
+    // The longest sloped stretch, where the type and number may go.
+    QLineF numberStretch() const
     {
         QLineF longest;
-        for (qsizetype i = 1; i < points.size(); ++i) {
-            const QLineF stretch(points[i - 1], points[i]);
-            if (stretch.dy() != 0 && stretch.length() > longest.length())
-                longest = stretch;
+        double longestSquared = 0;
+        for (std::size_t i = 1; i < m_points.size(); ++i) {
+            const QPointF step = m_points[i] - m_points[i - 1];
+            const double squared = QPointF::dotProduct(step, step);
+            if (step.y() != 0 && squared > longestSquared) {
+                longest = QLineF(m_points[i - 1], m_points[i]);
+                longestSquared = squared;
+            }
         }
         const double angle = std::atan2(longest.dy(), longest.dx());
-        if (longest.length() < m_metrics.averageCharWidth() * 6 || std::abs(angle) > kSteepestLabel)
-            return;
-        const QString label = graphTrainLabel(train);
-        const double width = m_metrics.horizontalAdvance(label);
-        if (width + 8 > longest.length())
-            return;
-        m_p.save();
-        m_p.translate(longest.center());
-        m_p.rotate(qRadiansToDegrees(angle));
-        m_p.setPen(pen.text());
-        m_p.drawText(QPointF(-width / 2, -kLabelLift), label);
-        m_p.restore();
+        if (longestSquared < std::pow(m_averageCharWidth * 6, 2) || std::abs(angle) > kSteepestLabel)
+            return {};
+        return longest;
     }
 
     void paintShiftLabel(int train, int shift)
     {
-        const QPolygonF points = polyline(train, shift % kMinutesPerDay);
-        const QPointF right = *std::max_element(points.cbegin(), points.cend(),
+        place(train, shift % kMinutesPerDay);
+        const QPointF right = *std::max_element(m_points.cbegin(), m_points.cend(),
                                                 [](QPointF a, QPointF b) { return a.x() < b.x(); });
         paintDragLabel(m_p, right.x(), right.y(), m_timeArea, shift);
     }
@@ -231,14 +265,32 @@ private:
     const TimeGrid &m_grid;
     QFont m_font;
     QFontMetrics m_metrics;
+    double m_averageCharWidth;
     QRect m_timeArea;
+    GraphTextPainter m_writer;                  // of the trains' texts
+    std::vector<QPointF> m_points;              // of the train at hand
+    std::vector<QLineF> m_ends;                 // the strokes at the train's ends
+    int m_pen = -1;                             // the plain pen set last
+    std::vector<GraphTrainTexts> m_texts;       // of the trains drawn, written over all lines
 };
 
 } // namespace
 
 void paintLineGraph(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
 {
-    GraphPainting(painter, content, frame, font).paint();
+    GraphPainting painting(painter, content, frame, font);
+    painting.paintUnselected();
+    painting.paintSelectedLayer();
+}
+
+void paintUnselectedTrains(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
+{
+    GraphPainting(painter, content, frame, font).paintUnselected();
+}
+
+void paintSelectedTrain(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font)
+{
+    GraphPainting(painter, content, frame, font).paintSelectedLayer();
 }
 
 } // namespace tgx

@@ -15,4 +15,10 @@ struct GraphFrame;
 // size, so that labels take the same room on every device.
 void paintLineGraph(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font);
 
+// The same in two layers, which paintLineGraph paints one over the other:
+// everything but the selected train, which changes seldom, and the selected
+// train, which a drag moves at every step of the mouse.
+void paintUnselectedTrains(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font);
+void paintSelectedTrain(QPainter &painter, const GraphContent &content, const GraphFrame &frame, const QFont &font);
+
 } // namespace tgx

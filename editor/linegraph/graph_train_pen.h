@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPen>
+#include <QString>
 
 namespace tgx {
 
@@ -19,6 +20,8 @@ public:
     QPen line() const;
     QPen halo() const;
     QPen text() const { return QPen(m_colour.darker(140)); }
+
+    bool operator==(const GraphTrainPen &) const = default;
 
 private:
     QColor m_colour;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace tgx {
 
@@ -48,20 +49,26 @@ LineGraphPage::LineGraphPage(Prompts &prompts, ErrorGuard &guard, const FileStor
     connect(m_view, &LineGraphView::trainClicked, this, &LineGraphPage::trainClicked);
     connect(m_view, &LineGraphView::trainDoubleClicked, this, &LineGraphPage::trainDoubleClicked);
     connect(m_view, &LineGraphView::trainDragged, this, &LineGraphPage::trainDragged);
-    connect(m_row, &LineGraphRow::lineChosen, this, &LineGraphPage::refreshGraph);
+    connect(m_row, &LineGraphRow::lineChosen, this, [this] {
+        prepareLoaded();
+        refreshGraph();
+    });
     connect(m_row, &LineGraphRow::addRequested, this, [this] { m_guard.runHandler(kAddError, [this] { addTimetables(); }); });
     connect(m_row, &LineGraphRow::removeRequested, this,
             [this](int index) { m_guard.runHandler(kRemoveError, [&] { m_loaded.remove(index); }); });
     connect(&m_loaded, &LoadedTimetables::changed, this, &LineGraphPage::loadedChanged);
     offerLines();
+    prepareLoaded();
 }
 
 void LineGraphPage::setDocument(TimetableStatements statements)
 {
     const bool otherStation = statements.simulator != m_document.simulator;
     m_document = std::move(statements);
-    if (otherStation)
+    if (otherStation) {
         offerLines();
+        prepareLoaded();
+    }
     gatherTimetables();
     refreshGraph();
 }
@@ -69,6 +76,12 @@ void LineGraphPage::setDocument(TimetableStatements statements)
 void LineGraphPage::setSelectedLine(std::optional<int> line)
 {
     m_view->setSelectedLine(line);
+}
+
+void LineGraphPage::showSelectedTrain()
+{
+    if (isVisible())
+        m_view->showSelectedTrain();
 }
 
 void LineGraphPage::setSummaryOf(std::function<QString(int)> summaryOf)
@@ -90,34 +103,44 @@ void LineGraphPage::addTimetables()
         m_loaded.add(paths, ownStation(m_document.simulator));
 }
 
-// A loaded timetable's statements are worked out here only, once per reading.
 void LineGraphPage::loadedChanged()
 {
-    m_loadedStatements.clear();
     QStringList stations;
-    for (int i = 0; i < m_loaded.timetables().size(); ++i) {
-        m_loadedStatements << statementsOf(m_loaded.timetables()[i].lines);
+    for (int i = 0; i < m_loaded.timetables().size(); ++i)
         stations << m_loaded.station(i);
-    }
     m_row->setLoaded(stations);
+    prepareLoaded();
     gatherTimetables();
     refreshGraph();
     emit crossFindingsChanged(crossFindings());
 }
 
-// The document and the loaded timetables of other stations (one of the
-// document's own station, opened as the document later, is left out), and
-// the document's findings against them.
-void LineGraphPage::gatherTimetables()
+// What depends on the loaded timetables of other stations than the
+// document's alone (one of the document's own station, opened as the
+// document later, is left out): their part of the graph and their findings
+// against each other.
+void LineGraphPage::prepareLoaded()
 {
     m_timetables = {m_document};
     m_sources = {-1};
-    for (int i = 0; i < m_loadedStatements.size(); ++i) {
-        if (m_loadedStatements[i].simulator != m_document.simulator) {
-            m_timetables << m_loadedStatements[i];
+    for (int i = 0; i < m_loaded.timetables().size(); ++i) {
+        if (m_loaded.timetables()[i].statements.simulator != m_document.simulator) {
+            m_timetables << m_loaded.timetables()[i].statements;
             m_sources << i;
         }
     }
+    m_builder.setLoaded(chosenLine(), m_timetables.mid(1));
+    QList<int> loaded(m_timetables.size() - 1);
+    std::iota(loaded.begin(), loaded.end(), 1);
+    m_amongLoaded = {CrossTimetableFindings()};
+    for (int t = 1; t < m_timetables.size(); ++t)
+        m_amongLoaded << CrossTimetableFindings(m_timetables, t, loaded);
+}
+
+// The document at every change, and its findings against the loaded timetables.
+void LineGraphPage::gatherTimetables()
+{
+    m_timetables.first() = m_document;
     m_findings = {m_timetables.size() > 1 ? CrossTimetableFindings(m_timetables, 0) : CrossTimetableFindings()};
 }
 
@@ -155,36 +178,24 @@ void LineGraphPage::drawUpGraph()
 {
     const bool simulator = m_document.simulator >= 0;
     m_graphStale = false;
+    checkLoaded();
+    m_view->setGraph(simulator ? m_builder.build(m_document, m_findings) : LineGraph());
+}
+
+// Each loaded timetable's findings: against the others loaded, as found
+// at their reading, and against the document as it is now.
+void LineGraphPage::checkLoaded()
+{
     m_findings.resize(1);
     for (int t = 1; t < m_timetables.size(); ++t)
-        m_findings.append(CrossTimetableFindings(m_timetables, t));
+        m_findings << CrossTimetableFindings::joined(m_amongLoaded[t], CrossTimetableFindings(m_timetables, t, {0}));
+}
+
+int LineGraphPage::chosenLine() const
+{
     const auto chosen = std::find_if(railLines().cbegin(), railLines().cend(),
                                      [this](const RailLine &line) { return line.name == m_row->chosenLine(); });
-    LineGraph graph = simulator ? lineGraph(int(chosen - railLines().cbegin()), m_timetables) : LineGraph();
-    QList<bool> withFinding = trainsWithFindings(graph);
-    m_view->setGraph(std::move(graph), std::move(withFinding));
-}
-
-QList<bool> LineGraphPage::trainsWithFindings(const LineGraph &graph) const
-{
-    QList<bool> withFinding;
-    withFinding.reserve(graph.trains.size());
-    for (const GraphTrain &train : graph.trains) {
-        withFinding << std::any_of(train.points.cbegin(), train.points.cend(), [this](const GraphPoint &point) {
-            return lineHasFinding(point.timetable, point.line);
-        });
-    }
-    return withFinding;
-}
-
-bool LineGraphPage::lineHasFinding(int timetable, int line) const
-{
-    if (timetable >= m_findings.size())
-        return false;
-    const QList<CrossFinding> &findings = m_findings[timetable].findings();
-    const auto at = std::lower_bound(findings.cbegin(), findings.cend(), line,
-                                     [](const CrossFinding &finding, int l) { return finding.line < l; });
-    return at != findings.cend() && at->line == line;
+    return int(chosen - railLines().cbegin());
 }
 
 // The train's summary line, then what the checks found about its records.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line/cross_findings.h"
+#include "line/line_graph_builder.h"
 #include "line/timetable_statements.h"
 #include "linegraph/loaded_timetables.h"
 
@@ -25,8 +26,9 @@ struct LineGraph;
 // the graph of the chosen line for the document and the loaded timetables.
 // It holds what each timetable states, worked out once per change of the
 // document and once per reading of a loaded timetable, and checks the
-// document against the loaded timetables. The graph itself is drawn up only
-// while it is shown.
+// document against the loaded timetables, once per change, for the findings
+// pane and the graph alike. The graph itself is drawn up only while it is
+// shown.
 class LineGraphPage : public QWidget {
     Q_OBJECT
 
@@ -38,6 +40,8 @@ public:
     // The findings of the document against the loaded timetables.
     const CrossTimetableFindings &crossFindings() const { return m_findings.first(); }
     void setSelectedLine(std::optional<int> line);
+    // Scrolls the graph, where needed, so that the selected train shows.
+    void showSelectedTrain();
     // Where a tooltip gets the summary line of a document line.
     void setSummaryOf(std::function<QString(int line)> summaryOf);
 
@@ -60,12 +64,13 @@ protected:
 private:
     void addTimetables(); // "Přidat grafikon..."
     void loadedChanged();
+    void prepareLoaded();
     void gatherTimetables();
     void offerLines();
     void refreshGraph();
     void drawUpGraph();
-    QList<bool> trainsWithFindings(const LineGraph &graph) const;
-    bool lineHasFinding(int timetable, int line) const;
+    void checkLoaded();
+    int chosenLine() const;
     QString toolTipOf(int train) const;
     QString summaryOf(int timetable, int line) const;
 
@@ -78,10 +83,13 @@ private:
     std::function<QString(int)> m_summaryOf;
 
     TimetableStatements m_document;
-    QList<TimetableStatements> m_loadedStatements; // of every loaded timetable, in its order
-    QList<TimetableStatements> m_timetables;       // the document, then the loaded ones of other stations
-    QList<int> m_sources;                          // the loaded timetable of each of them; -1 for the document
-    QList<CrossTimetableFindings> m_findings;      // of each of them against the others; [0] always there
+    QList<TimetableStatements> m_timetables;  // the document, then the loaded ones of other stations
+    QList<int> m_sources;                     // the loaded timetable of each of them; -1 for the document
+    QList<CrossTimetableFindings> m_findings; // of each of them against the others; [0] always there
+    // Of each loaded one against the other loaded ones, which no change of
+    // the document alters; [0] stands for the document and is empty.
+    QList<CrossTimetableFindings> m_amongLoaded;
+    LineGraphBuilder m_builder;
     bool m_graphStale = true;
 };
 

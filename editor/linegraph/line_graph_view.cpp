@@ -8,11 +8,13 @@
 
 #include <QAction>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tgx {
 
@@ -27,7 +29,7 @@ constexpr double kNarrowestSpan = 20; // minutes on screen at the closest zoom
 } // namespace
 
 LineGraphView::LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent)
-    : DayScrollArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight, TimeWindow(kNarrowestSpan), parent)
+    : TrainDragArea(GraphLayout::kNameColumnWidth, GraphLayout::kHeaderHeight, TimeWindow(kNarrowestSpan), parent)
     , m_prompts(prompts)
     , m_guard(guard)
     , m_store(store)
@@ -46,12 +48,12 @@ void LineGraphView::createSaveAction()
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void LineGraphView::setGraph(LineGraph graph, QList<bool> withFinding)
+void LineGraphView::setGraph(LineGraph graph)
 {
     // A changed graph may hold another train on the dragged one's line.
-    m_drag.cancel();
+    cancelDrag();
     m_content.setDragShift(0);
-    m_content.setGraph(std::move(graph), std::move(withFinding));
+    m_content.setGraph(std::move(graph));
     updateScrollBars();
     viewport()->update();
 }
@@ -59,6 +61,27 @@ void LineGraphView::setGraph(LineGraph graph, QList<bool> withFinding)
 void LineGraphView::setSelectedLine(std::optional<int> line)
 {
     m_content.setSelectedLine(line);
+    viewport()->update();
+}
+
+void LineGraphView::showSelectedTrain()
+{
+    const int selected = m_content.selectedTrain();
+    if (selected < 0)
+        return;
+    const GraphTrain &train = m_content.graph().trains[selected];
+    bringIntoView(train.points.first().minute, train.points.last().minute);
+    // The rows it runs over, in the scrolled rows' own distances.
+    const auto [top, bottom] = std::minmax_element(train.points.cbegin(), train.points.cend(),
+                                                   [](const GraphPoint &a, const GraphPoint &b) { return a.row < b.row; });
+    const QList<GraphRow> &rows = m_content.graph().rows;
+    const int first = int(rows[top->row].y * yScale());
+    const int last = int(std::ceil(rows[bottom->row].y * yScale())) + 2 * GraphLayout::kMargin;
+    QScrollBar *down = verticalScrollBar();
+    if (last > down->value() + rowsAreaHeight())
+        down->setValue(last - rowsAreaHeight());
+    if (first < down->value())
+        down->setValue(first);
     viewport()->update();
 }
 
@@ -89,13 +112,31 @@ int LineGraphView::verticalStep() const
 
 void LineGraphView::paintEvent(QPaintEvent *)
 {
+    const GraphFrame now = frame();
+    const QFont font = viewFont();
+    paintUnselectedLayer(now, font);
     QPainter painter(viewport());
-    paintLineGraph(painter, m_content, frame(), viewFont());
+    painter.drawPixmap(0, 0, m_unselected);
+    paintSelectedTrain(painter, m_content, now, font);
+}
+
+void LineGraphView::paintUnselectedLayer(const GraphFrame &now, const QFont &font)
+{
+    const qreal ratio = viewport()->devicePixelRatioF();
+    const auto paintedFor = std::tuple(m_content.revision(), now.size, now.grid.origin(), now.grid.pixelsPerMinute(),
+                                       now.yScale, now.scroll, font, ratio);
+    if (paintedFor == m_unselectedFor && !m_unselected.isNull())
+        return;
+    m_unselected = QPixmap(now.size * ratio);
+    m_unselected.setDevicePixelRatio(ratio);
+    QPainter painter(&m_unselected);
+    paintUnselectedTrains(painter, m_content, now, font);
+    m_unselectedFor = paintedFor;
 }
 
 void LineGraphView::resizeEvent(QResizeEvent *event)
 {
-    DayScrollArea::resizeEvent(event);
+    TrainDragArea::resizeEvent(event);
     viewport()->update();
 }
 
@@ -108,76 +149,23 @@ int LineGraphView::trainAt(QPoint pos) const
 }
 
 // Only the document's trains are selected, edited and moved.
-std::optional<int> LineGraphView::documentLineAt(QPoint pos) const
+std::optional<int> LineGraphView::trainLineAt(QPoint pos) const
 {
     const int train = trainAt(pos);
     const int line = train < 0 ? 0 : m_content.graph().trains[train].documentLine;
     return line > 0 ? std::optional<int>(line) : std::nullopt;
 }
 
-void LineGraphView::keyPressEvent(QKeyEvent *event)
+void LineGraphView::showDragShift(int minutes)
 {
-    if (event->key() == Qt::Key_Escape && m_drag.active()) {
-        m_drag.cancel();
-        showDrag();
-        event->accept();
-        return;
-    }
-    DayScrollArea::keyPressEvent(event);
-}
-
-void LineGraphView::mousePressEvent(QMouseEvent *event)
-{
-    const auto line = event->button() == Qt::LeftButton ? documentLineAt(event->position().toPoint()) : std::nullopt;
-    if (!line) {
-        DayScrollArea::mousePressEvent(event);
-        return;
-    }
-    setSelectedLine(line);
-    emit trainClicked(*line);
-    m_drag.start(*line, grid().minuteAt(event->position().x()));
-}
-
-void LineGraphView::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_drag.active() && m_drag.moveTo(grid().minuteAt(event->position().x())))
-        showDrag();
-    DayScrollArea::mouseMoveEvent(event);
-}
-
-void LineGraphView::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_drag.active()) {
-        DayScrollArea::mouseReleaseEvent(event);
-        return;
-    }
-    const auto move = m_drag.finish();
-    showDrag();
-    if (move)
-        emit trainDragged(move->line, move->minutes);
-}
-
-void LineGraphView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    const auto line = event->button() == Qt::LeftButton ? documentLineAt(event->position().toPoint()) : std::nullopt;
-    if (!line) {
-        DayScrollArea::mouseDoubleClickEvent(event);
-        return;
-    }
-    setSelectedLine(line);
-    emit trainDoubleClicked(*line);
-}
-
-void LineGraphView::showDrag()
-{
-    m_content.setDragShift(m_drag.minutes());
+    m_content.setDragShift(minutes);
     viewport()->update();
 }
 
 bool LineGraphView::viewportEvent(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
-        return DayScrollArea::viewportEvent(event);
+        return TrainDragArea::viewportEvent(event);
     const auto *help = static_cast<QHelpEvent *>(event);
     const int train = trainAt(help->pos());
     const QString text = train >= 0 && m_toolTipOf ? m_toolTipOf(train) : QString();

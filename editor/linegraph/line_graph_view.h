@@ -1,11 +1,14 @@
 #pragma once
 
-#include "editing/train_drag.h"
 #include "linegraph/graph_content.h"
 #include "linegraph/graph_frame.h"
-#include "occupancy/day_scroll_area.h"
+#include "occupancy/train_drag_area.h"
+
+#include <QFont>
+#include <QPixmap>
 
 #include <functional>
+#include <tuple>
 #include <optional>
 
 namespace tgx {
@@ -19,17 +22,18 @@ class Prompts;
 // mouse back to trains: a click selects a train of the document, a
 // double-click edits it, dragging it sideways moves it in time (Escape
 // cancels). Zooms and scrolls as the track chart does, down to minutes.
-class LineGraphView : public DayScrollArea {
+class LineGraphView : public TrainDragArea {
     Q_OBJECT
 
 public:
     LineGraphView(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent = nullptr);
 
-    // Shows graph, whose trains with a finding are marked in withFinding;
-    // keeps the zoom, the scroll position and the selected line.
-    void setGraph(LineGraph graph, QList<bool> withFinding);
+    // Shows graph; keeps the zoom, the scroll position and the selected line.
+    void setGraph(LineGraph graph);
     const GraphContent &content() const { return m_content; }
     void setSelectedLine(std::optional<int> line);
+    // Scrolls, where needed, so that the selected train's line shows; keeps the zoom.
+    void showSelectedTrain();
     // Where the tooltip over a train gets its text, by the train's index in the graph.
     void setToolTipOf(std::function<QString(int train)> toolTipOf);
 
@@ -42,36 +46,30 @@ public:
     // or PDF picture. Throws Failure when the file cannot be written.
     void saveImage();
 
-signals:
-    void trainClicked(int line);
-    void trainDoubleClicked(int line);
-    // The train of this document line was dragged sideways by whole minutes (never 0).
-    void trainDragged(int line, int minutes);
-
 protected:
     int contentHeight() const override;
     int verticalStep() const override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    std::optional<int> trainLineAt(QPoint pos) const override;
+    void selectTrainLine(int line) override { setSelectedLine(line); }
+    void showDragShift(int minutes) override;
 
 private:
     void createSaveAction();
-    std::optional<int> documentLineAt(QPoint pos) const;
     double yScale() const;
-    void showDrag();
+    void paintUnselectedLayer(const GraphFrame &now, const QFont &font);
 
     Prompts &m_prompts;
     ErrorGuard &m_guard;
     const FileStore &m_store;
     GraphContent m_content;
     std::function<QString(int)> m_toolTipOf;
-    TrainDrag m_drag;
+    // Everything but the selected train as last painted, and for what: a
+    // drag repaints only the train it moves.
+    QPixmap m_unselected;
+    std::tuple<quint64, QSize, double, double, double, int, QFont, qreal> m_unselectedFor;
 };
 
 } // namespace tgx

@@ -50,7 +50,7 @@ void LoadedTimetables::add(const QStringList &paths, const QString &documentStat
             m_prompts.inform(refused);
             continue;
         }
-        m_timetables.append({path, lines});
+        m_timetables.append({path, lines, statementsOf(lines)});
         m_watcher.addPath(path);
         added = true;
     }
@@ -97,6 +97,7 @@ void LoadedTimetables::readAgain(const QString &path)
             continue;
         try {
             timetable.lines = readLines(m_store, path);
+            timetable.statements = statementsOf(timetable.lines);
         } catch (const Failure &) {
             return;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "line/timetable_statements.h"
+
 #include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
@@ -10,11 +12,12 @@ namespace tgx {
 class FileStore;
 class Prompts;
 
-// A neighbouring simulator's timetable shown beside the document: its file
-// and its lines as last read. It is never written.
+// A neighbouring simulator's timetable shown beside the document: its file,
+// its lines as last read and what they state. It is never written.
 struct LoadedTimetable {
     QString path;
     QStringList lines;
+    TimetableStatements statements;
     QString simulator() const { return lines.value(1); } // header line 2
 };
 

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
@@ -34,7 +33,7 @@ constexpr double kLegibleWidth = 60;   // pixels below which trains brought into
 } // namespace
 
 OccupancyChart::OccupancyChart(Prompts &prompts, ErrorGuard &guard, const FileStore &store, QWidget *parent)
-    : DayScrollArea(ChartLayout::kTrackColumnWidth, ChartLayout::kHeaderHeight, TimeWindow(), parent)
+    : TrainDragArea(ChartLayout::kTrackColumnWidth, ChartLayout::kHeaderHeight, TimeWindow(), parent)
     , m_prompts(prompts)
     , m_guard(guard)
     , m_store(store)
@@ -56,7 +55,7 @@ void OccupancyChart::createSaveAction()
 void OccupancyChart::setPlan(OccupancyPlan plan)
 {
     // A changed document may hold another train on the dragged one's line.
-    m_drag.cancel();
+    cancelDrag();
     m_content.setDragShift(0);
     m_content.setPlan(std::move(plan));
     updateScrollBars();
@@ -150,17 +149,6 @@ int OccupancyChart::footerHeight() const
     return legendHeight(viewport()->width(), QFontMetrics(viewFont()));
 }
 
-void OccupancyChart::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && m_drag.active()) {
-        m_drag.cancel();
-        showDrag();
-        event->accept();
-        return;
-    }
-    DayScrollArea::keyPressEvent(event);
-}
-
 const OccupancyBar *OccupancyChart::barAt(QPoint pos, int *row) const
 {
     const ChartFrame now = frame();
@@ -183,53 +171,10 @@ std::optional<int> OccupancyChart::lineAt(QPoint pos) const
     return m_content.plan().trains[bar->train].line;
 }
 
-void OccupancyChart::mousePressEvent(QMouseEvent *event)
+void OccupancyChart::showDragShift(int minutes)
 {
-    // A click beside the bars leaves the selection as it is.
-    const auto line = event->button() == Qt::LeftButton ? lineAt(event->position().toPoint()) : std::nullopt;
-    if (!line) {
-        DayScrollArea::mousePressEvent(event);
-        return;
-    }
-    setSelectedLine(line);
-    emit trainClicked(*line);
-    m_drag.start(*line, minuteAt(event->position()));
-}
-
-void OccupancyChart::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_drag.active() && m_drag.moveTo(minuteAt(event->position())))
-        showDrag();
-    DayScrollArea::mouseMoveEvent(event);
-}
-
-void OccupancyChart::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton || !m_drag.active()) {
-        DayScrollArea::mouseReleaseEvent(event);
-        return;
-    }
-    const auto move = m_drag.finish();
-    showDrag();
-    if (move)
-        emit trainDragged(move->line, move->minutes);
-}
-
-void OccupancyChart::showDrag()
-{
-    m_content.setDragShift(m_drag.minutes());
+    m_content.setDragShift(minutes);
     viewport()->update();
-}
-
-void OccupancyChart::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    const auto line = event->button() == Qt::LeftButton ? lineAt(event->position().toPoint()) : std::nullopt;
-    if (!line) {
-        DayScrollArea::mouseDoubleClickEvent(event);
-        return;
-    }
-    setSelectedLine(line);
-    emit trainDoubleClicked(*line);
 }
 
 bool OccupancyChart::viewportEvent(QEvent *event)
@@ -239,7 +184,7 @@ bool OccupancyChart::viewportEvent(QEvent *event)
         showToolTip(help->pos(), help->globalPos());
         return true;
     }
-    return DayScrollArea::viewportEvent(event);
+    return TrainDragArea::viewportEvent(event);
 }
 
 void OccupancyChart::showToolTip(const QPoint &pos, const QPoint &globalPos)

@@ -2,8 +2,7 @@
 
 #include "occupancy/chart_content.h"
 #include "occupancy/chart_frame.h"
-#include "occupancy/day_scroll_area.h"
-#include "editing/train_drag.h"
+#include "occupancy/train_drag_area.h"
 
 #include <functional>
 #include <optional>
@@ -21,7 +20,7 @@ class Prompts;
 // the train list's. Ctrl+wheel and the + and - keys zoom between the whole
 // day and about two hours; the scroll bar and the wheel move sideways.
 // Dragging a bar sideways moves its train in time (Escape cancels).
-class OccupancyChart : public DayScrollArea {
+class OccupancyChart : public TrainDragArea {
     Q_OBJECT
 
 public:
@@ -54,30 +53,18 @@ public:
     // a PNG or PDF picture. Throws Failure when the file cannot be written.
     void H0Click();
 
-signals:
-    // A click on a bar selected the train of this document line.
-    void trainClicked(int line);
-    // A double-click on a bar of the train of this document line.
-    void trainDoubleClicked(int line);
-    // The train of this document line was dragged sideways by whole minutes (never 0).
-    void trainDragged(int line, int minutes);
-
 protected:
     int contentHeight() const override;
     int verticalStep() const override;
     int footerHeight() const override;
     void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    std::optional<int> trainLineAt(QPoint pos) const override { return lineAt(pos); }
+    void selectTrainLine(int line) override { setSelectedLine(line); }
+    void showDragShift(int minutes) override;
 
 private:
     void createSaveAction();
-    void showDrag();
-    double minuteAt(QPointF pos) const { return grid().minuteAt(pos.x()); }
     void bringTrainsIntoView(const QList<std::pair<int, OccupancyBar>> &bars);
     void showRowsOf(const QList<std::pair<int, OccupancyBar>> &bars);
     void showToolTip(const QPoint &pos, const QPoint &globalPos);
@@ -88,7 +75,6 @@ private:
     const FileStore &m_store;
     ChartContent m_content;
     std::function<QString(int)> m_summaryOf;
-    TrainDrag m_drag;
 };
 
 } // namespace tgx

@@ -64,6 +64,8 @@ private slots:
     void statements();
     void findings_data();
     void findings();
+    void findingsInTwoPartsJoinAsOne_data();
+    void findingsInTwoPartsJoinAsOne();
 };
 
 void CrossFindingsTest::statements_data()
@@ -181,6 +183,50 @@ void CrossFindingsTest::findings()
     for (qsizetype row = 0; row < all.size(); ++row)
         shown << QStringLiteral("%1: %2").arg(all.line(row)).arg(all.text(row));
     QCOMPARE(shown, findings);
+}
+
+void CrossFindingsTest::findingsInTwoPartsJoinAsOne_data()
+{
+    QTest::addColumn<Documents>("documents"); // the subject first
+    QTest::addColumn<QList<int>>("first");    // the others of the first part; the rest make the second
+
+    // Os 4521 is late in Vrbinov, missing in Česká Zálesí, and as Hutky has it in Dolanov n.Ok.
+    const QStringList subject = timetable(kHutky, {record(4521, "1 0705 0712", "1", "2 0713 0740"),
+                                                   record(4523, "2 0800 0828", "1", "1 0830 0836")});
+    const QStringList late = vrbinov({kVrbinovLate, record(4523, "1 0750 0800", "1", "2 0801 0828")});
+    const QStringList lacking = zalesi({record(4523, "2 0836 0840", "1", "3 0841 0850")});
+    const Documents all{subject, late, lacking, dolanov({}, QStringLiteral("Loučkovice"))};
+    QTest::newRow("one other, then the rest") << all << QList<int>{1};
+    QTest::newRow("the last other, then the rest") << all << QList<int>{3};
+    QTest::newRow("a missing train first, one at another time after it") << all << QList<int>{2};
+    QTest::newRow("two others interleaved") << all << QList<int>{1, 3};
+    QTest::newRow("nothing in the first part") << all << QList<int>{};
+}
+
+// The findings against some timetables joined to those against the others
+// are those against all of them, in the same order.
+void CrossFindingsTest::findingsInTwoPartsJoinAsOne()
+{
+    QFETCH(Documents, documents);
+    QFETCH(QList<int>, first);
+
+    const QList<TimetableStatements> timetables = statementsOfAll(documents);
+    QList<int> second;
+    for (int other = 1; other < timetables.size(); ++other) {
+        if (!first.contains(other))
+            second << other;
+    }
+    const auto texts = [](const CrossTimetableFindings &found) {
+        QStringList shown;
+        for (const CrossFinding &finding : found.findings())
+            shown << QStringLiteral("%1: %2").arg(finding.line).arg(found.text(finding));
+        return shown;
+    };
+    const CrossTimetableFindings whole(timetables, 0);
+    const CrossTimetableFindings joined = CrossTimetableFindings::joined(CrossTimetableFindings(timetables, 0, first),
+                                                                         CrossTimetableFindings(timetables, 0, second));
+    QCOMPARE(texts(joined), texts(whole));
+    QVERIFY(whole.findings().size() >= 3);
 }
 
 QTEST_GUILESS_MAIN(CrossFindingsTest)

@@ -1,5 +1,6 @@
 #include "line/line_catalogue.h"
 #include "line/line_graph.h"
+#include "line/line_graph_builder.h"
 #include "line_timetables.h"
 #include "timetable_records.h"
 #include "trains/decoded_record.h"
@@ -70,6 +71,8 @@ private slots:
     void rows();
     void trains_data();
     void trains();
+    void aChangedDocumentGivesTheGraphOfItsText_data();
+    void aChangedDocumentGivesTheGraphOfItsText();
 };
 
 void LineGraphTest::linesOfOwnStations_data()
@@ -197,6 +200,63 @@ void LineGraphTest::trains()
     QFETCH(QStringList, trains);
 
     QCOMPARE(trainTexts(lineGraph(line, statementsOfAll(documents))), trains);
+}
+
+void LineGraphTest::aChangedDocumentGivesTheGraphOfItsText_data()
+{
+    QTest::addColumn<Documents>("documents"); // the document before the change, and the loaded ones
+    QTest::addColumn<QStringList>("changed");   // the document after it
+
+    const QString os = record(4521, "1 0705 0712", "1", "2 0713 0740");
+    const QString late = record(4521, "1 0705 0714", "1", "2 0715 0742");
+    const QString other = record(6100, "2 0900 0928", "2", "1 0930 0936");
+    const QStringList hutky = timetable(kHutky, {os, other});
+    const QStringList loaded = vrbinov({record(4521, "2 0713 0740", "1", "3 0745 0800"),
+                                        record(6100, "1 0850 0858", "1", "2 0900 0928")});
+    const QStringList zalesi = timetable(kZalesi, {record(4521, "3 0650 0705", "1", "2 0706 0712")}, "Loučkovice");
+    QTest::newRow("a joined train's times") << Documents{hutky, loaded} << timetable(kHutky, {late, other});
+    QTest::newRow("a note only") << Documents{hutky, loaded}
+                                 << timetable(kHutky, {record(4521, "1 0705 0712", "1", "2 0713 0740", "18", u'1', "x"), other});
+    QTest::newRow("a line inserted before the trains") << Documents{hutky, loaded}
+                                                       << timetable(kHutky, {other, os, other.left(10)});
+    QTest::newRow("a number now on two lines") << Documents{hutky, loaded} << timetable(kHutky, {os, os, other});
+    QTest::newRow("a number no longer on two lines") << Documents{timetable(kHutky, {os, os}), loaded}
+                                                     << timetable(kHutky, {os, other});
+    QTest::newRow("a train removed, the loaded one's left alone") << Documents{hutky, loaded} << timetable(kHutky, {other});
+    QTest::newRow("a train added that a loaded timetable holds")
+        << Documents{timetable(kHutky, {other}), loaded, zalesi} << timetable(kHutky, {other, os});
+    const QStringList zalesiRuns = {record(31, "1 0600 0610", "1", "2 0611 0630"), record(32, "2 0700 0710", "1", "3 0711 0730"),
+                                    record(33, "3 0800 0810", "1", "1 0811 0830")};
+    QTest::newRow("another specified neighbour")
+        << Documents{timetable(kZalesi, zalesiRuns, "Loučkovice"), loaded} << timetable(kZalesi, zalesiRuns, "Dolanov n.Ok.");
+    QTest::newRow("another simulator, the rows begin elsewhere")
+        << Documents{hutky, zalesi} << vrbinov({record(4521, "2 0713 0740", "1", "1 0745 0800")});
+}
+
+// A builder that drew the document before the change draws what a builder
+// meeting the changed document afresh draws.
+void LineGraphTest::aChangedDocumentGivesTheGraphOfItsText()
+{
+    QFETCH(Documents, documents);
+    QFETCH(QStringList, changed);
+
+    const QList<TimetableStatements> before = statementsOfAll(documents);
+    QList<TimetableStatements> after = before;
+    after.first() = statementsOf(changed);
+    const auto findingsOf = [](const QList<TimetableStatements> &timetables) {
+        QList<CrossTimetableFindings> findings;
+        for (int t = 0; t < timetables.size(); ++t)
+            findings << CrossTimetableFindings(timetables, t);
+        return findings;
+    };
+    LineGraphBuilder builder;
+    builder.setLoaded(MainLine, before.mid(1));
+    builder.build(before.first(), findingsOf(before));
+    const LineGraph graph = builder.build(after.first(), findingsOf(after));
+    const LineGraph afresh = lineGraph(MainLine, after);
+    QCOMPARE(rowTexts(graph), rowTexts(afresh));
+    QCOMPARE(trainTexts(graph), trainTexts(afresh));
+    QVERIFY(!afresh.trains.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(LineGraphTest)

@@ -27,8 +27,9 @@ GraphContent sampleContent()
     graph.rows = {{QStringLiteral("A"), 0, false}, {QStringLiteral("B"), 100, true}, {QStringLiteral("C"), 200, false}};
     graph.trains = {train(1, 31, {{60, 0}, {80, 1}, {82, 1}, {100, 2}}), train(2, 0, {{110, 2}, {130, 0}}),
                     train(3, 32, {{1430, 0}, {1450, 2}})};
+    graph.trains[1].hasFinding = true;
     GraphContent content;
-    content.setGraph(graph, {false, true, false});
+    content.setGraph(graph);
     return content;
 }
 
