@@ -21,20 +21,16 @@ function(timetable_text out line3 line4 line5)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-set(failures "")
+include(${CMAKE_CURRENT_LIST_DIR}/../support/command_checks.cmake)
 # Runs the program with the arguments after the expected exit code and a
 # piece of standard error (empty: nothing on it).
-function(expect code expected_err)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${PROGRAM} ${ARGN}
-    WORKING_DIRECTORY ${WORK_DIR}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+function(expect_run code expected_err)
+  run_without_display(result out err ${ARGN})
   if(NOT result STREQUAL code)
     set(failures "${failures}\n  ${ARGN}: exit ${result}, expected ${code} (${err})" PARENT_SCOPE)
   endif()
-  string(FIND "${err}" "${expected_err}" at)
-  if((expected_err STREQUAL "" AND NOT err STREQUAL "") OR at LESS 0)
+  holds_piece(err_ok "${err}" "${expected_err}")
+  if(NOT err_ok)
     set(failures "${failures}\n  ${ARGN} wrote on standard error\n${err}" PARENT_SCOPE)
   endif()
 endfunction()
@@ -52,32 +48,32 @@ file(WRITE ${WORK_DIR}/plan.46g "${plan}")
 string(ASCII 239 187 191 bom)
 set(table "${bom}Druh;Číslo;Ze stanice;Odjezd ze sousední;Příjezd;Kolej;Průjezd sousední;Průjezd;Do stanice;Odjezd;Příjezd do sousední;Vůz 1;Vůz 2;Vůz 3;Vůz 4;Vůz 5;Vůz 6;Vůz 7;Vůz 8;Vůz 9;Vůz 10;Poznámka\r\n${row}")
 
-expect(0 "" --export-csv plan.46g plan.csv)
+expect_run(0 "" --export-csv plan.46g plan.csv)
 expect_file(plan.csv "${table}")
 
 # Importing the table appends its train and saves as Save does.
-expect(0 "" --import-csv plan.csv plan.46g)
+expect_run(0 "" --import-csv plan.csv plan.46g)
 timetable_text(saved "num-code" "20TGX editor 2.0" "2" ${record} ${record})
 expect_file(plan.46g "${saved}")
 
 # One refused row: nothing is written.
 file(WRITE ${WORK_DIR}/refused.csv
   "Druh;Číslo;Ze stanice;Kolej;Do stanice;Odjezd;Příjezd do sousední\nOs;1;Výchozí;1;Vrbinov;6:00;6:20\nOs;2;Výchozí;9;Vrbinov;6:00;6:20\n")
-expect(2 "refused.csv: řádek 3, sloupec „Kolej“: Kolej „9“ není v seznamu kolejí simulátoru" --import-csv refused.csv plan.46g)
+expect_run(2 "refused.csv: řádek 3, sloupec „Kolej“: Kolej „9“ není v seznamu kolejí simulátoru" --import-csv refused.csv plan.46g)
 expect_file(plan.46g "${saved}")
 
 # A save that would ask first (a newer editor's file) writes nothing either.
 timetable_text(newer "num-code" "21TGX editor 2.1" "1" ${record})
 file(WRITE ${WORK_DIR}/newer.46g "${newer}")
-expect(2 "newer.46g: neuloženo" --import-csv plan.csv newer.46g)
+expect_run(2 "newer.46g: neuloženo" --import-csv plan.csv newer.46g)
 expect_file(newer.46g "${newer}")
 
 # Files that cannot be read or written, and usage errors.
-expect(2 "missing.46g" --export-csv missing.46g out.csv)
-expect(2 "missing.csv" --import-csv missing.csv plan.46g)
-expect(2 "no-folder" --export-csv plan.46g no-folder/out.csv)
-expect(2 "právě dva soubory" --export-csv plan.46g)
-expect(2 "právě dva soubory" --import-csv a.csv b.46g c.46g)
+expect_run(2 "missing.46g" --export-csv missing.46g out.csv)
+expect_run(2 "missing.csv" --import-csv missing.csv plan.46g)
+expect_run(2 "no-folder" --export-csv plan.46g no-folder/out.csv)
+expect_run(2 "právě dva soubory" --export-csv plan.46g)
+expect_run(2 "právě dva soubory" --import-csv a.csv b.46g c.46g)
 if(EXISTS ${WORK_DIR}/out.csv)
   set(failures "${failures}\n  out.csv was written from a missing timetable")
 endif()

@@ -31,26 +31,7 @@ write_timetable(vrbinov.46g Vrbinov Plavy ${vrbinov_train})
 write_timetable(vrbinov_late.46g Vrbinov Plavy ${vrbinov_late})
 write_timetable(vrbinov_empty.46g Vrbinov Plavy)
 
-set(failures "")
-# Checks the files given after the expected exit code, standard output and a
-# piece of standard error (empty: nothing on it).
-function(expect code expected_out expected_err)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${PROGRAM} --check ${ARGN}
-    WORKING_DIRECTORY ${WORK_DIR}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT result STREQUAL code)
-    set(failures "${failures}\n  --check ${ARGN}: exit ${result}, expected ${code} (${err})" PARENT_SCOPE)
-  endif()
-  if(NOT out STREQUAL expected_out)
-    set(failures "${failures}\n  --check ${ARGN} printed\n${out}expected\n${expected_out}" PARENT_SCOPE)
-  endif()
-  string(FIND "${err}" "${expected_err}" at)
-  if((expected_err STREQUAL "" AND NOT err STREQUAL "") OR at LESS 0)
-    set(failures "${failures}\n  --check ${ARGN} wrote on standard error\n${err}" PARENT_SCOPE)
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/command_checks.cmake)
 
 set(hutky_late_departure "hutky.46g:31: Os 4521: odjezd ze stanice Hutky 07:13, ale grafikon stanice Vrbinov má 07:14 (řádek 31)\n")
 set(hutky_late_arrival "hutky.46g:31: Os 4521: příjezd do stanice Vrbinov 07:40, ale grafikon stanice Vrbinov má 07:41 (řádek 31)\n")

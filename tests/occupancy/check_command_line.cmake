@@ -34,42 +34,19 @@ write_timetable(twice_lf.46g "\n" ${record} ${record})
 set(collision "32: kolize na koleji 1: Os 4521 07:12–07:13 a Os 4521 07:12–07:13 (řádek 31)")
 set(duplicate "32: číslo vlaku 4521 je už na řádku 31")
 
-set(failures "")
-# Checks the files given after the expected exit code, standard output and a
-# piece of standard error (empty: nothing on it).
-function(expect code expected_out expected_err)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${PROGRAM} --check ${ARGN}
-    WORKING_DIRECTORY ${WORK_DIR}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT result STREQUAL code)
-    set(failures "${failures}\n  --check ${ARGN}: exit ${result}, expected ${code} (${err})" PARENT_SCOPE)
-  endif()
-  if(NOT out STREQUAL expected_out)
-    set(failures "${failures}\n  --check ${ARGN} printed\n${out}expected\n${expected_out}" PARENT_SCOPE)
-  endif()
-  string(FIND "${err}" "${expected_err}" at)
-  if((expected_err STREQUAL "" AND NOT err STREQUAL "") OR at LESS 0)
-    set(failures "${failures}\n  --check ${ARGN} wrote on standard error\n${err}" PARENT_SCOPE)
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/command_checks.cmake)
 
 # Runs the program with the arguments given after the expected exit code and
 # pieces of standard output and standard error (empty: that stream is empty).
 function(expect_answer code out_piece err_piece)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${PROGRAM} ${ARGN}
-    WORKING_DIRECTORY ${WORK_DIR}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  run_without_display(result out err ${ARGN})
   set(problems "")
   if(NOT result STREQUAL code)
     string(APPEND problems " exit ${result}, expected ${code};")
   endif()
   foreach(stream IN ITEMS out err)
-    string(FIND "${${stream}}" "${${stream}_piece}" at)
-    if((${stream}_piece STREQUAL "" AND NOT ${stream} STREQUAL "") OR at LESS 0)
+    holds_piece(stream_ok "${${stream}}" "${${stream}_piece}")
+    if(NOT stream_ok)
       string(APPEND problems " std${stream} was\n${${stream}}")
     endif()
   endforeach()
